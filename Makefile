@@ -1,0 +1,43 @@
+# make check   installs what is missing, builds everything and runs every test
+# make demo    runs the demo host, which opens the dialog
+.PHONY: all deps build check test demo clean format
+
+BUILD := build
+NINJA := cmake --build
+CONFIGURE := cmake -G Ninja -Wno-dev
+
+all: build
+
+deps:
+	@bash tools/install-deps.sh
+
+$(BUILD)/native/build.ninja:
+	$(CONFIGURE) -S . -B $(BUILD)/native
+$(BUILD)/x64/build.ninja:
+	$(CONFIGURE) -S . -B $(BUILD)/x64 -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-x86_64.cmake
+$(BUILD)/x86/build.ninja:
+	$(CONFIGURE) -S . -B $(BUILD)/x86 -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake -DSCRUBWELL_TESTS=OFF
+
+build: deps $(BUILD)/native/build.ninja $(BUILD)/x64/build.ninja $(BUILD)/x86/build.ninja
+	$(NINJA) $(BUILD)/native
+	$(NINJA) $(BUILD)/x64
+	$(NINJA) $(BUILD)/x86
+	@mkdir -p dist/x86 dist/x64
+	i686-w64-mingw32-strip -o dist/x86/TidwexUI.dll $(BUILD)/x86/bin/TidwexUI.dll
+	x86_64-w64-mingw32-strip -o dist/x64/TidwexUI.dll $(BUILD)/x64/bin/TidwexUI.dll
+
+test:
+	tools/check-dll.sh $(BUILD)/x86/bin/TidwexUI.dll dist/x86/TidwexUI.dll
+	ctest --test-dir $(BUILD)/native --output-on-failure
+	tools/run-windows-tests.sh $(BUILD)/x64
+
+check: build test
+
+demo: build
+	tools/demo.sh
+
+format:
+	git ls-files '*.cpp' '*.h' | xargs clang-format -i
+
+clean:
+	rm -rf $(BUILD) dist demo-output

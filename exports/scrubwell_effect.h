@@ -1,0 +1,76 @@
+/*
+ * The Scrubwell settings-dialog library ("TidwexUI.dll"): its two exported
+ * functions, as a host calls them.
+ *
+ * Both use the standard calling convention (__stdcall on 32-bit Windows), are
+ * exported by their undecorated names, return a 32-bit signed code and let no
+ * exception or other failure escape. Both must be called on the host's
+ * user-interface thread; ShowEffectDialog admits one call at a time.
+ *
+ * Floating point: each call hands the caller's x87 control and status words
+ * and MXCSR back exactly as they were, whatever precision or exception masks
+ * the host runs with.
+ */
+#ifndef SCRUBWELL_EFFECT_H
+#define SCRUBWELL_EFFECT_H
+
+#include <stdint.h>
+
+#include "block/effect_param_block.h"
+
+#if defined(_WIN32) && !defined(_WIN64)
+#define SCRUBWELL_API __stdcall
+#else
+#define SCRUBWELL_API
+#endif
+
+#ifdef __cplusplus
+extern "C" {
+#endif
+
+/* Return codes. */
+enum {
+    SCRUBWELL_OK = 0, /* GetEffectInfo: all written; ShowEffectDialog: accepted */
+    SCRUBWELL_NOT_ACCEPTED = 2, /* Cancel, Escape or the close box */
+    SCRUBWELL_BAD_ARGUMENT = 3, /* a null pointer or a zero window; nothing touched */
+    SCRUBWELL_NO_DIALOG = 260, /* a dialog window could not be created */
+    SCRUBWELL_DIALOG_FAILED = 4097, /* a failure while stamping the block or running the dialog */
+    SCRUBWELL_INFO_FAILED = 4105 /* a failure while writing GetEffectInfo's outputs */
+};
+
+/*
+ * Describes the effect. Copies "Scrubwell" into effectName and secondName,
+ * "SCRUBWL.ICO" into iconFile and "TIDWEX32.DLL" (the processing engine) into
+ * engineFile, each with its terminating zero and without a length limit: the
+ * caller's buffers must hold them. Stores the parameter block's size, 4534,
+ * through blockSize. Returns 0; 3 (and writes nothing) when any pointer is null.
+ * Reads no state and may be called at any time.
+ */
+int32_t SCRUBWELL_API GetEffectInfo(
+    char* effectName, char* secondName, char* iconFile, char* engineFile, int32_t* blockSize);
+
+/*
+ * Runs the settings dialog modally over the host's window and returns when
+ * it has closed.
+ *
+ * parent      the host's window; the dialog is owned by it. Must not be 0.
+ * reserved1,2 ignored.
+ * waveFormat  the audio's format (WAVEFORMATEX layout), passed by value; its
+ *             channel count decides whether the channel choice is offered.
+ * block       the host's parameter block, edited in place during the call
+ *             only; the library keeps no reference to it afterwards.
+ *
+ * Returns 0 when the user pressed "Start Processing" (the block holds the new
+ * settings), 2 when the dialog ended otherwise (the block holds only the
+ * load-time corrections), 3 when parent is 0 or block is null (nothing is
+ * touched), 260 when the dialog could not be created, 4097 on any other
+ * failure, including a call made while another is still in progress.
+ */
+int32_t SCRUBWELL_API ShowEffectDialog(
+    void* parent, int32_t reserved1, int32_t reserved2, TWaveFormat waveFormat, TEffectParamBlock* block);
+
+#ifdef __cplusplus
+}
+#endif
+
+#endif

@@ -1,0 +1,19 @@
+// RunDialogSession: one run of the settings dialog over the host's block.
+#pragma once
+
+#include <cstdint>
+
+#include "block/effect_param_block.h"
+
+namespace scrubwell {
+
+// Session result codes.
+inline constexpr int32_t kSessionCompleted = 0; // the outcome is in the block's DialogOutcome
+inline constexpr int32_t kSessionNoDialog = 260;
+inline constexpr int32_t kSessionFailed = 4097;
+
+// Creates both dialogs under parent, loads the block into them, runs the main
+// dialog modally and tears everything down again. Never throws.
+int32_t RunDialogSession(void* parent, TEffectParamBlock* block);
+
+} // namespace scrubwell

@@ -1,0 +1,47 @@
+#include "settings/hum_mapping.h"
+
+#include <cmath>
+
+#include "block/humcommon.h"
+#include "settings/floating_point_scope.h"
+#include "settings/rounding.h"
+
+namespace scrubwell {
+
+bool HumFrequencyValid(double frequency)
+{
+    return frequency == kHum60Hz || frequency == kHum50Hz;
+}
+
+bool HumWidthValid(double widthOctaves)
+{
+    FloatingPointScope fp;
+    return !std::isnan(widthOctaves) && !(widthOctaves < kHumWidthNarrowestX) && !(widthOctaves > kHumWidthWidest);
+}
+
+int HumWidthToPosition(double widthOctaves)
+{
+    FloatingPointScope fp;
+    const double q = static_cast<double>((widthOctaves - kHumWidthNarrowestX) / kHumWidthSpanX);
+    const int r = RoundHalfEvenClamped(kHumSliderMax * static_cast<long double>(q), 0, kHumSliderMax, 0);
+    return kHumSliderMax - r;
+}
+
+double HumPositionToWidth(int position)
+{
+    FloatingPointScope fp;
+    const long double n = kHumSliderMax - position;
+    const long double span = static_cast<long double>(kHumWidthWidest) - kHumWidthNarrowest;
+    return static_cast<double>(n / kHumSliderMax * span + kHumWidthNarrowest);
+}
+
+double HumReadoutWidth(int position)
+{
+    FloatingPointScope fp;
+    double w = static_cast<double>(static_cast<long double>(kHumSliderMax - position) / kHumSliderMax);
+    w = static_cast<double>(kHumWidthSpanX * w);
+    w = static_cast<double>(kHumWidthNarrowestX + w);
+    return w;
+}
+
+} // namespace scrubwell
