@@ -1,0 +1,91 @@
+// DialogModel: the main dialog's settings controls without any window, in
+// their designed state, wired to the same EffectSettings as the dialog.
+// Loading and storing a block through it writes the same bytes as the dialog.
+#pragma once
+
+#include <functional>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "settings/effect_settings.h"
+
+namespace scrubwell {
+
+class ModelSlider final : public SliderControl {
+public:
+    ModelSlider(int min, int max) : min_(min), max_(max) {}
+    void SetMin(int min) override;
+    void SetMax(int max) override;
+    void SetPosition(int position) override;
+    int Position() const override { return position_; }
+    std::function<void()> OnChange;
+
+private:
+    void Clamp(int position);
+    int min_, max_, position_ = 0;
+};
+
+class ModelText final : public TextControl {
+public:
+    explicit ModelText(std::string text = "") : text(std::move(text)) {}
+    void SetText(const std::string& value) override { text = value; }
+    std::string text;
+};
+
+class ModelEnable final : public EnableControl {
+public:
+    void SetEnabled(bool value) override { enabled = value; }
+    bool enabled = true;
+};
+
+// A check box, or a radio button when it belongs to a group.
+class ModelToggle final : public ToggleControl {
+public:
+    explicit ModelToggle(bool checked = false) : checked_(checked) {}
+    bool Checked() const override { return checked_; }
+    void SetChecked(bool checked) override;
+    void SetEnabled(bool value) override { enabled = value; }
+    void JoinGroup(std::vector<ModelToggle*>* group) { group_ = group; }
+    std::function<void()> OnClick;
+    bool enabled = true;
+
+private:
+    bool checked_;
+    std::vector<ModelToggle*>* group_ = nullptr;
+};
+
+class DialogModel {
+public:
+    DialogModel();
+    DialogModel(const DialogModel&) = delete;
+    DialogModel& operator=(const DialogModel&) = delete;
+
+    ModelSlider POPClickTrackBar{0, 4};
+    ModelText POPClickThresholdBox;
+    ModelSlider HumTrackBar{0, 4};
+    ModelText HumBandWidthBox;
+    ModelToggle HouseCurrentRadioButton{true};
+    ModelToggle MainsPowerRadioButton;
+    ModelText Hint;
+    ModelSlider HissTrackBar{0, 100};
+    ModelText HissDBBox;
+    ModelSlider NoiseThresholdTrackBar{0, 100};
+    ModelText NoiseThresholdStaticText{"000"};
+    ModelToggle RemovePOPClicksCheckBox;
+    ModelToggle EliminateHumCheckBox;
+    ModelToggle ReduceHissCheckBox;
+    ModelToggle NoiseReductionCheckBox;
+    ModelEnable StereoOptionsGroupBox;
+    ModelToggle LeftChannelRadioButton;
+    ModelToggle RightChannelRadioButton;
+    ModelToggle BothChannelsRadioButton{true};
+
+    EffectSettings settings;
+
+private:
+    std::vector<ModelToggle*> humGroup_;
+    std::vector<ModelToggle*> channelGroup_;
+};
+
+}  // namespace scrubwell

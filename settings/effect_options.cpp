@@ -1,0 +1,130 @@
+// Tool selection and channel choice, and the routines that load and store the whole block.
+#include <utility>
+
+#include "block/common.h"
+#include "settings/effect_settings.h"
+#include "settings/number_text.h"
+
+namespace scrubwell {
+
+bool SettingsLoaded = false;
+
+namespace {
+
+uint16_t Switch(bool on) { return on ? 1 : 0; }
+
+}  // namespace
+
+EffectSettings::EffectSettings(const EffectControls& controls, std::string decimalSeparator)
+    : c_(controls), decimalSeparator_(std::move(decimalSeparator))
+{
+}
+
+std::string EffectSettings::Text(long double value) const { return NumberText(value, decimalSeparator_); }
+
+void EffectSettings::Check(ToggleControl& toolCheckBox)
+{
+    if (!toolCheckBox.Checked())
+        toolCheckBox.SetChecked(true);
+}
+
+bool EffectSettings::LoadSettings(TEffectParamBlock* block)
+{
+    Block = block;
+    SetDefaults(block);
+    LoadPopClickSettings(block);
+    LoadHumSettings(block);
+    LoadHissSettings(block);
+    LoadNoiseGateSettings(block);
+    return true;
+}
+
+bool EffectSettings::SetDefaults(TEffectParamBlock* block)
+{
+    c_.BothChannelsRadioButton.SetChecked(true);
+    c_.LeftChannelRadioButton.SetEnabled(true);
+    c_.RightChannelRadioButton.SetEnabled(true);
+    c_.BothChannelsRadioButton.SetEnabled(true);
+    c_.StereoOptionsGroupBox.SetEnabled(true);
+    c_.RemovePOPClicksCheckBox.SetChecked(false);
+    c_.EliminateHumCheckBox.SetChecked(false);
+    c_.ReduceHissCheckBox.SetChecked(false);
+    // Only the low-order bytes take part in this test.
+    if ((block->LeftOnlyChosen & 0xFF) == 0 && (block->RightOnlyChosen & 0xFF) == 0 &&
+        (block->BothChosen & 0xFF) == 0)
+        block->BothChosen = 1;
+    block->EffectFlags = 0;
+    SettingsLoaded = true;
+    return true;
+}
+
+bool EffectSettings::LoadEffectOptions(TEffectParamBlock* block)
+{
+    Block = block;
+    const bool stereo = block->WaveFormat.Channels > 1;
+    c_.BothChannelsRadioButton.SetChecked(true);
+    // The whole word must be 1; any other value leaves the control unchecked.
+    c_.RemovePOPClicksCheckBox.SetChecked(block->PopClickOn == 1);
+    c_.EliminateHumCheckBox.SetChecked(block->HumOn == 1);
+    c_.ReduceHissCheckBox.SetChecked(block->HissOn == 1);
+    c_.NoiseReductionCheckBox.SetChecked(block->GateOn == 1);
+    // In this order, so that both wins over right and right over left.
+    c_.LeftChannelRadioButton.SetChecked(block->LeftOnlyChosen == 1);
+    c_.RightChannelRadioButton.SetChecked(block->RightOnlyChosen == 1);
+    c_.BothChannelsRadioButton.SetChecked(block->BothChosen == 1);
+    c_.StereoOptionsGroupBox.SetEnabled(stereo);
+    c_.LeftChannelRadioButton.SetEnabled(stereo);
+    c_.RightChannelRadioButton.SetEnabled(stereo);
+    c_.BothChannelsRadioButton.SetEnabled(stereo);
+    return true;
+}
+
+bool EffectSettings::StoreSettings(TEffectParamBlock* block)
+{
+    StorePopClickSettings(block);
+    StoreHumSettings(block);
+    StoreHissSettings(block);
+    StoreNoiseGateSettings(block);
+
+    block->LeftOnlyChosen = Switch(c_.LeftChannelRadioButton.Checked());
+    block->RightOnlyChosen = Switch(c_.RightChannelRadioButton.Checked());
+    block->BothChosen = Switch(c_.BothChannelsRadioButton.Checked());
+    block->PopClickOn = Switch(c_.RemovePOPClicksCheckBox.Checked());
+    block->HumOn = Switch(c_.EliminateHumCheckBox.Checked());
+    block->HissOn = Switch(c_.ReduceHissCheckBox.Checked());
+    block->GateOn = Switch(c_.NoiseReductionCheckBox.Checked());
+
+    block->ChannelCode = block->LeftOnlyChosen == 1    ? kChannelLeft
+                         : block->RightOnlyChosen == 1 ? kChannelRight
+                                                       : kChannelBoth;
+    uint32_t flags = 0;
+    if (block->PopClickOn == 1)
+        flags |= kFlagPopClick;
+    if (block->HumOn == 1)
+        flags |= kFlagHum;
+    if (block->HissOn == 1)
+        flags |= kFlagHiss;
+    if (block->GateOn == 1)
+        flags |= kFlagGate;
+    block->EffectFlags = flags;
+    return true;
+}
+
+bool EffectSettings::OKButtonClick()
+{
+    if (!Block)
+        return false;
+    StoreSettings(Block);
+    Block->DialogOutcome = kOutcomeAccepted;
+    return true;
+}
+
+bool EffectSettings::CancelButtonClick()
+{
+    if (!Block)
+        return false;
+    Block->DialogOutcome = kOutcomeNotAccepted;
+    return true;
+}
+
+}  // namespace scrubwell

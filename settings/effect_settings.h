@@ -1,0 +1,87 @@
+// EffectSettings: the settings side of the main dialog. Loads the parameter
+// block into the dialog's controls, stores them back, and holds the change
+// handlers that keep the tools' check boxes and readouts current.
+#pragma once
+
+#include <string>
+
+#include "block/effect_param_block.h"
+#include "settings/effect_controls.h"
+
+namespace scrubwell {
+
+// The controls the settings routines read and write, by their dialog names.
+struct EffectControls {
+    SliderControl& POPClickTrackBar;
+    TextControl& POPClickThresholdBox;
+
+    SliderControl& HumTrackBar;
+    TextControl& HumBandWidthBox;
+    ToggleControl& HouseCurrentRadioButton;
+    ToggleControl& MainsPowerRadioButton;
+    TextControl& Hint;  // the dialog's hint text, never shown
+
+    SliderControl& HissTrackBar;
+    TextControl& HissDBBox;
+
+    SliderControl& NoiseThresholdTrackBar;
+    TextControl& NoiseThresholdStaticText;
+
+    ToggleControl& RemovePOPClicksCheckBox;
+    ToggleControl& EliminateHumCheckBox;
+    ToggleControl& ReduceHissCheckBox;
+    ToggleControl& NoiseReductionCheckBox;
+
+    EnableControl& StereoOptionsGroupBox;
+    ToggleControl& LeftChannelRadioButton;
+    ToggleControl& RightChannelRadioButton;
+    ToggleControl& BothChannelsRadioButton;
+};
+
+// Library-wide: true once any dialog has loaded settings; never cleared.
+extern bool SettingsLoaded;
+
+class EffectSettings {
+public:
+    EffectSettings(const EffectControls& controls, std::string decimalSeparator);
+
+    // Load and store: each returns true, as every caller expects.
+    bool LoadSettings(TEffectParamBlock* block);
+    bool SetDefaults(TEffectParamBlock* block);
+    bool LoadPopClickSettings(TEffectParamBlock* block);
+    bool LoadHumSettings(TEffectParamBlock* block);
+    bool LoadHissSettings(TEffectParamBlock* block);
+    bool LoadNoiseGateSettings(TEffectParamBlock* block);
+    bool LoadEffectOptions(TEffectParamBlock* block);
+
+    bool StoreSettings(TEffectParamBlock* block);
+    bool StorePopClickSettings(TEffectParamBlock* block);
+    bool StoreHumSettings(TEffectParamBlock* block);
+    bool StoreHissSettings(TEffectParamBlock* block);
+    bool StoreNoiseGateSettings(TEffectParamBlock* block);
+
+    // The closing buttons: true when the modal run should end (with OK or
+    // Cancel); false, doing nothing, while no block is loaded.
+    bool OKButtonClick();
+    bool CancelButtonClick();
+
+    // Change and click handlers, wired to the controls' events.
+    void POPClickTrackBarChange();
+    void HumTrackBarChange();
+    void HouseCurrentRadioButtonClick();
+    void MainsPowerRadioButtonClick();
+    void HissTrackBarChange();
+    void NoiseThresholdTrackBarChange();
+
+    // The parameter block of the current session; not owned.
+    TEffectParamBlock* Block = nullptr;
+
+private:
+    std::string Text(long double value) const;
+    static void Check(ToggleControl& toolCheckBox);
+
+    EffectControls c_;
+    std::string decimalSeparator_;
+};
+
+}  // namespace scrubwell

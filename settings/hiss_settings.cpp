@@ -1,0 +1,53 @@
+// Hiss reduction: the ten equalizer bands <-> HissTrackBar.
+#include "block/equalizecommon.h"
+#include "block/hisscommon.h"
+#include "settings/effect_settings.h"
+#include "settings/hiss_mapping.h"
+
+namespace scrubwell {
+namespace {
+
+constexpr char kDecibels[] = " dB";
+
+}  // namespace
+
+bool EffectSettings::LoadHissSettings(TEffectParamBlock* block)
+{
+    for (int band = 0; band < kBandCount; ++band) {
+        block->EqGain[band] = DbToLinear(block->EqGainDb[band]);
+        block->EqFrequency[band] = BandFrequencies[band];
+        block->EqWidth[band] = BandWidths[band];
+    }
+    const double topGain = block->EqGainDb[kHissTopBand];
+    c_.HissTrackBar.SetMin(0);
+    c_.HissTrackBar.SetMax(kHissSliderMax);
+    c_.HissTrackBar.SetPosition(HissGainToPosition(topGain));
+    // The block's own value, replacing what the change handler may just have written.
+    c_.HissDBBox.SetText(Text(topGain) + kDecibels);
+    block->EqBandCount = kBandCount;
+    return true;
+}
+
+bool EffectSettings::StoreHissSettings(TEffectParamBlock* block)
+{
+    int position = c_.HissTrackBar.Position();
+    position = position < 0 ? 0 : position > kHissSliderMax ? kHissSliderMax : position;
+    for (int band = 0; band < kBandCount; ++band)
+        block->EqGainDb[band] = 0.0;
+    block->EqGainDb[kHissSecondBand] = HissSecondBandGainDb(position);
+    block->EqGainDb[kHissTopBand] = HissTopBandGainDb(position);
+    for (int band = 0; band < kBandCount; ++band)
+        block->EqGain[band] = DbToLinear(block->EqGainDb[band]);
+    block->EqBandCount = kBandCount;
+    return true;
+}
+
+void EffectSettings::HissTrackBarChange()
+{
+    Check(c_.ReduceHissCheckBox);
+    const int position = c_.HissTrackBar.Position();
+    if (position >= 0 && position <= kHissSliderMax)
+        c_.HissDBBox.SetText(Text(HissReadoutValue(position)) + kDecibels);
+}
+
+}  // namespace scrubwell

@@ -1,0 +1,43 @@
+// Pop and click removal: ClickThreshold and the seven fixed values <-> POPClickTrackBar.
+#include "block/common.h"
+#include "settings/effect_settings.h"
+#include "settings/pop_click_mapping.h"
+
+namespace scrubwell {
+
+bool EffectSettings::LoadPopClickSettings(TEffectParamBlock* block)
+{
+    block->ClickPresetB1 = kClickPresetB;
+    block->ClickPresetB2 = kClickPresetB;
+    block->ClickPresetA2 = kClickPresetA;
+    block->ClickPresetA1 = kClickPresetA;
+    block->ClickPresetC1 = kClickPresetC;
+    block->ClickPresetC2 = kClickPresetC;
+    block->ClickPresetD = kClickPresetD;
+    if (!ClickThresholdInRange(block->ClickThreshold))
+        block->ClickThreshold = kClickThresholdDefault;
+
+    const int16_t threshold = block->ClickThreshold;
+    c_.POPClickTrackBar.SetMin(0);
+    c_.POPClickTrackBar.SetMax(kClickSliderMax);
+    c_.POPClickTrackBar.SetPosition(ClickThresholdToPosition(threshold));
+    // The block's own value, which may lie between two slider positions.
+    c_.POPClickThresholdBox.SetText(Text(threshold));
+    return true;
+}
+
+bool EffectSettings::StorePopClickSettings(TEffectParamBlock* block)
+{
+    block->ClickThreshold = ClickPositionToThreshold(c_.POPClickTrackBar.Position());
+    return true;
+}
+
+void EffectSettings::POPClickTrackBarChange()
+{
+    Check(c_.RemovePOPClicksCheckBox);
+    const int position = c_.POPClickTrackBar.Position();
+    if (position >= 0 && position <= kClickSliderMax)
+        c_.POPClickThresholdBox.SetText(Text(ClickReadoutValue(position)));
+}
+
+}  // namespace scrubwell
