@@ -39,6 +39,22 @@ enum {
 };
 
 /*
+ * Private messages a host may send the dialog window (the top-level window
+ * owned by the host's window, caption "Kestrune Scrubwell") while
+ * ShowEffectDialog runs. Parameters are ignored.
+ */
+#define SCRUBWELL_UM_DISABLESTART 1029 /* disables "Start Processing" for the rest of the run; replies 0 */
+#define SCRUBWELL_UM_QUERYLOADED 1030  /* replies 1 once settings have been loaded, else 0 */
+#define SCRUBWELL_UM_SHOWDIALOG 1031   /* makes the dialog visible; replies 0 */
+
+/*
+ * Besides, after every page change the user makes, the dialog sends the host's
+ * window WM_PAINT with both parameters 0 (SendMessage, so synchronously); and
+ * when the application is activated while the dialog is open, it brings the
+ * host's window to the top and the dialog above it.
+ */
+
+/*
  * Describes the effect. Copies "Scrubwell" into effectName and secondName,
  * "SCRUBWL.ICO" into iconFile and "TIDWEX32.DLL" (the processing engine) into
  * engineFile, each with its terminating zero and without a length limit: the

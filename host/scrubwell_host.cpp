@@ -1,28 +1,316 @@
-// scrubwell-host: a small host that loads the library as an audio editor does.
+// scrubwell-host: a small host that uses the library as an audio editor does.
+//
+//   scrubwell-host [--mono] [--tour OUTPUT_DIR] [BLOCK_FILE]
+//
+// A window with an Effects menu whose entry opens the dialog over a parameter
+// block kept in BLOCK_FILE (default scrubwell-block.bin) between runs. After
+// each call the window shows the return code and the block's named fields. A
+// small "Host messages" window, on a thread of its own so that the modal
+// dialog does not disable it, sends the dialog the three private messages.
+// With --tour the host opens the dialog by itself, visits every page and its
+// help, accepts, and leaves screenshots (BMP) and block dumps in OUTPUT_DIR.
 #include <windows.h>
 
 #include <cstdio>
+#include <string>
+#include <vector>
 
 #include "exports/scrubwell_effect.h"
+#include "host/block_file.h"
+#include "host/block_text.h"
+#include "host/screenshot.h"
 
-int main()
+namespace {
+
+constexpr int kOpenEffect = 100;
+constexpr UINT kStartTour = WM_APP + 1;
+
+struct Host {
+    HMODULE library = nullptr;
+    decltype(&GetEffectInfo) getEffectInfo = nullptr;
+    decltype(&ShowEffectDialog) showEffectDialog = nullptr;
+    std::string effectName = "Scrubwell";
+    std::string blockFile = "scrubwell-block.bin";
+    std::string tourDirectory;
+    bool mono = false;
+    HWND window = nullptr;
+    HWND report = nullptr;
+    int paintRequests = 0;
+    std::string lastResult = "The dialog has not been opened yet.";
+} host;
+
+HWND FindDialog()
 {
-    HMODULE library = LoadLibraryA("TidwexUI.dll");
-    if (!library) {
-        std::fprintf(stderr, "scrubwell-host: cannot load TidwexUI.dll\n");
-        return 1;
+    HWND dialog = nullptr;
+    while ((dialog = FindWindowExA(nullptr, dialog, "ScrubwellForm", "Kestrune Scrubwell")))
+        if (GetWindow(dialog, GW_OWNER) == host.window)
+            return dialog;
+    return nullptr;
+}
+
+void ShowReport()
+{
+    TEffectParamBlock block{};
+    const bool loaded = LoadBlockFile(host.blockFile, block);
+    std::string text = host.lastResult + "\r\nWM_PAINT requests received from the dialog: " +
+                       std::to_string(host.paintRequests) + "\r\nBlock file: " + host.blockFile +
+                       (loaded ? "" : " (new)") + "\r\n\r\n" + DescribeBlock(block);
+    SetWindowTextA(host.report, text.c_str());
+}
+
+int OpenEffect()
+{
+    TEffectParamBlock block{};
+    LoadBlockFile(host.blockFile, block);
+    TWaveFormat format{};
+    format.FormatTag = 1;
+    format.Channels = host.mono ? 1 : 2;
+    format.SamplesPerSec = 44100;
+    format.BitsPerSample = 16;
+    format.BlockAlign = static_cast<uint16_t>(format.Channels * 2);
+    format.AvgBytesPerSec = format.SamplesPerSec * format.BlockAlign;
+    const int32_t result = host.showEffectDialog(host.window, 0, 0, format, &block);
+    SaveBlockFile(host.blockFile, block);
+    host.lastResult = "ShowEffectDialog returned " + std::to_string(result) +
+                      (result == 0 ? " (accepted)" : result == 2 ? " (not accepted)" : " (failed)");
+    ShowReport();
+    return result;
+}
+
+// --- the tour -------------------------------------------------------------
+
+int tourStep = 0;
+
+void Capture(const char* name)
+{
+    const std::string path = host.tourDirectory + "\\" + name + ".bmp";
+    if (!SaveScreenBitmap(path))
+        std::fprintf(stderr, "scrubwell-host: could not write %s\n", path.c_str());
+}
+
+void PressKey(HWND target, WORD key)
+{
+    PostMessageA(target, WM_KEYDOWN, key, 1);
+    PostMessageA(target, WM_KEYUP, key, 0xC0000001);
+}
+
+HWND FindHelp()
+{
+    HWND help = nullptr;
+    const HWND dialog = FindDialog();
+    while ((help = FindWindowExA(nullptr, help, "ScrubwellForm", "Kestrune Scrubwell")))
+        if (GetWindow(help, GW_OWNER) == dialog && IsWindowVisible(help))
+            return help;
+    return nullptr;
+}
+
+HWND FindButton(HWND parent, const char* caption) { return FindWindowExA(parent, nullptr, "Button", caption); }
+
+// One step per tick: a page, its screenshot, its help, the help's screenshot.
+void CALLBACK TourTick(HWND, UINT, UINT_PTR timer, DWORD)
+{
+    const HWND dialog = FindDialog();
+    if (!dialog)
+        return;
+    const HWND tabs = FindWindowExA(dialog, nullptr, "SysTabControl32", nullptr);
+    static const char* pages[] = {"page1-pops-and-clicks", "page2-hum", "page3-hiss", "page4-noise-gate"};
+    const int page = tourStep / 4;
+    if (page < 4) {
+        switch (tourStep % 4) {
+        case 0:
+            Capture(pages[page]);
+            break;
+        case 1:
+            PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(FindButton(dialog, "&Help")), BN_CLICKED),
+                         reinterpret_cast<LPARAM>(FindButton(dialog, "&Help")));
+            break;
+        case 2:
+            Capture((std::string(pages[page]) + "-help").c_str());
+            break;
+        case 3:
+            if (const HWND help = FindHelp())
+                PostMessageA(help, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(FindButton(help, "&Close")), BN_CLICKED),
+                             reinterpret_cast<LPARAM>(FindButton(help, "&Close")));
+            SetFocus(tabs);
+            PressKey(tabs, VK_RIGHT);
+            break;
+        }
+    } else {
+        KillTimer(nullptr, timer);
+        const HWND ok = FindButton(dialog, "&Start Processing");
+        PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(ok), BN_CLICKED), reinterpret_cast<LPARAM>(ok));
     }
-    auto getEffectInfo
-        = reinterpret_cast<decltype(&GetEffectInfo)>(reinterpret_cast<void*>(GetProcAddress(library, "GetEffectInfo")));
+    ++tourStep;
+}
+
+void RunTour()
+{
+    TEffectParamBlock block{};
+    LoadBlockFile(host.blockFile, block);
+    WriteTextFile(host.tourDirectory + "\\block-before.txt", DescribeBlock(block));
+    SetTimer(nullptr, 0, 700, TourTick);
+    const int result = OpenEffect();
+    LoadBlockFile(host.blockFile, block);
+    WriteTextFile(host.tourDirectory + "\\block-after.txt",
+                  "ShowEffectDialog returned " + std::to_string(result) + "\n\n" + DescribeBlock(block));
+    Capture("host-after");
+    std::printf("scrubwell-host: tour done, ShowEffectDialog returned %d\n", result);
+    PostQuitMessage(result == 0 ? 0 : 1);
+}
+
+// --- the host's windows ---------------------------------------------------
+
+LRESULT CALLBACK HostProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_CREATE:
+        host.report = CreateWindowExA(WS_EX_CLIENTEDGE, "Edit", "",
+                                      WS_CHILD | WS_VISIBLE | WS_VSCROLL | ES_MULTILINE | ES_READONLY, 0, 0, 0, 0,
+                                      window, nullptr, nullptr, nullptr);
+        SendMessageA(host.report, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(ANSI_FIXED_FONT)), 0);
+        return 0;
+    case WM_SIZE:
+        MoveWindow(host.report, 0, 0, LOWORD(lParam), HIWORD(lParam), TRUE);
+        return 0;
+    case WM_PAINT:
+        // The dialog asks for a repaint after each page change the user makes.
+        if (InSendMessage() && wParam == 0 && lParam == 0) {
+            ++host.paintRequests;
+            ShowReport();
+        }
+        break;
+    case WM_COMMAND:
+        if (LOWORD(wParam) == kOpenEffect)
+            OpenEffect();
+        return 0;
+    case kStartTour:
+        RunTour();
+        return 0;
+    case WM_DESTROY:
+        PostQuitMessage(0);
+        return 0;
+    default:
+        break;
+    }
+    return DefWindowProcA(window, message, wParam, lParam);
+}
+
+LRESULT CALLBACK RemoteProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == WM_COMMAND && HIWORD(wParam) == BN_CLICKED) {
+        const UINT sent = LOWORD(wParam);
+        const HWND dialog = FindDialog();
+        std::string status = "No dialog is open.";
+        if (dialog) {
+            DWORD_PTR reply = 0;
+            SendMessageTimeoutA(dialog, sent, 0, 0, SMTO_ABORTIFHUNG, 2000, &reply);
+            status = "Sent " + std::to_string(sent) + ", reply " + std::to_string(reply);
+        }
+        SetWindowTextA(GetDlgItem(window, 1), status.c_str());
+        return 0;
+    }
+    if (message == WM_CLOSE)
+        return 0;
+    return DefWindowProcA(window, message, wParam, lParam);
+}
+
+DWORD WINAPI RemoteThread(LPVOID)
+{
+    WNDCLASSA remoteClass{};
+    remoteClass.lpfnWndProc = RemoteProc;
+    remoteClass.hInstance = GetModuleHandleA(nullptr);
+    remoteClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    remoteClass.lpszClassName = "ScrubwellHostRemote";
+    RegisterClassA(&remoteClass);
+    HWND remote = CreateWindowExA(WS_EX_TOOLWINDOW, remoteClass.lpszClassName, "Host messages",
+                                  WS_CAPTION | WS_VISIBLE, 620, 40, 260, 170, nullptr, nullptr, nullptr, nullptr);
+    const struct {
+        const char* caption;
+        UINT message;
+    } buttons[] = {{"1029 Disable Start", SCRUBWELL_UM_DISABLESTART},
+                   {"1030 Query loaded", SCRUBWELL_UM_QUERYLOADED},
+                   {"1031 Show dialog", SCRUBWELL_UM_SHOWDIALOG}};
+    int top = 8;
+    for (const auto& button : buttons) {
+        CreateWindowExA(0, "Button", button.caption, WS_CHILD | WS_VISIBLE, 8, top, 236, 24, remote,
+                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(button.message)), nullptr, nullptr);
+        top += 30;
+    }
+    CreateWindowExA(0, "Static", "", WS_CHILD | WS_VISIBLE, 8, top + 4, 236, 20, remote,
+                    reinterpret_cast<HMENU>(1), nullptr, nullptr);
+    MSG message;
+    while (GetMessageA(&message, nullptr, 0, 0) > 0) {
+        TranslateMessage(&message);
+        DispatchMessageA(&message);
+    }
+    return 0;
+}
+
+bool LoadLibraryExports()
+{
+    host.library = LoadLibraryA("TidwexUI.dll");
+    if (!host.library)
+        return false;
+    host.getEffectInfo = reinterpret_cast<decltype(&GetEffectInfo)>(
+        reinterpret_cast<void*>(GetProcAddress(host.library, "GetEffectInfo")));
+    host.showEffectDialog = reinterpret_cast<decltype(&ShowEffectDialog)>(
+        reinterpret_cast<void*>(GetProcAddress(host.library, "ShowEffectDialog")));
+    if (!host.getEffectInfo || !host.showEffectDialog)
+        return false;
     char name[64], second[64], icon[64], engine[64];
     int32_t size = 0;
-    const int32_t result = getEffectInfo ? getEffectInfo(name, second, icon, engine, &size) : -1;
-    if (result != 0) {
-        std::fprintf(stderr, "scrubwell-host: GetEffectInfo returned %d\n", static_cast<int>(result));
+    if (host.getEffectInfo(name, second, icon, engine, &size) != 0 || size != SCRUBWELL_BLOCK_SIZE)
+        return false;
+    host.effectName = name;
+    std::printf("Effect: %s (%s), icon %s, engine %s, block %d bytes\n", name, second, icon, engine,
+                static_cast<int>(size));
+    return true;
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    for (int i = 1; i < argc; ++i) {
+        const std::string argument = argv[i];
+        if (argument == "--mono")
+            host.mono = true;
+        else if (argument == "--tour" && i + 1 < argc)
+            host.tourDirectory = argv[++i];
+        else
+            host.blockFile = argument;
+    }
+    if (!LoadLibraryExports()) {
+        std::fprintf(stderr, "scrubwell-host: cannot use TidwexUI.dll\n");
         return 1;
     }
-    std::printf("Effect:        %s (%s)\nIcon:          %s\nEngine:        %s\nBlock size:    %d bytes\n", name, second,
-        icon, engine, static_cast<int>(size));
-    FreeLibrary(library);
-    return 0;
+
+    WNDCLASSA hostClass{};
+    hostClass.lpfnWndProc = HostProc;
+    hostClass.hInstance = GetModuleHandleA(nullptr);
+    hostClass.hCursor = LoadCursor(nullptr, IDC_ARROW);
+    hostClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
+    hostClass.lpszClassName = "ScrubwellHost";
+    RegisterClassA(&hostClass);
+    HMENU effects = CreatePopupMenu();
+    AppendMenuA(effects, MF_STRING, kOpenEffect, (host.effectName + "...").c_str());
+    HMENU menu = CreateMenu();
+    AppendMenuA(menu, MF_POPUP, reinterpret_cast<UINT_PTR>(effects), "&Effects");
+    host.window = CreateWindowExA(0, hostClass.lpszClassName, "Scrubwell demo host", WS_OVERLAPPEDWINDOW | WS_VISIBLE,
+                                  20, 20, 600, 700, nullptr, menu, hostClass.hInstance, nullptr);
+    ShowReport();
+    if (host.tourDirectory.empty())
+        CreateThread(nullptr, 0, RemoteThread, nullptr, 0, nullptr);
+    else
+        PostMessageA(host.window, kStartTour, 0, 0);
+
+    MSG message;
+    int exitCode = 0;
+    while (GetMessageA(&message, nullptr, 0, 0) > 0) {
+        TranslateMessage(&message);
+        DispatchMessageA(&message);
+    }
+    exitCode = static_cast<int>(message.wParam);
+    FreeLibrary(host.library);
+    return exitCode;
 }

@@ -1,0 +1,109 @@
+// The help dialog: four texts on top of one another, one shown at a time.
+#include "dialogs/scrubwell_help_form.h"
+
+#include "dialogs/help_texts.h"
+
+namespace scrubwell {
+
+const char kTutorialsAddress[] = "https://www.kestrune.com/howto/";
+
+namespace {
+
+constexpr windowing::FontSpec kTitleFont{"MS Sans Serif", 16, true, false};
+constexpr DWORD kMemoStyle = WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL;
+
+bool IsTextBox(HWND window)
+{
+    char className[8];
+    return GetClassNameA(window, className, sizeof className) && lstrcmpiA(className, "Edit") == 0;
+}
+
+}  // namespace
+
+TScrubwellHelpForm::TScrubwellHelpForm() : Form(Design{WS_POPUP | WS_CAPTION, 494, 362, false, 279, 185, false})
+{
+    FormCreate();
+}
+
+void TScrubwellHelpForm::FormCreate()
+{
+    HumLinkAdded = false;
+    HissLinkAdded = false;
+    NoiseReductionLinkAdded = false;
+    POPClickLinkAdded = false;
+    SetCaption("Kestrune Scrubwell");
+}
+
+void TScrubwellHelpForm::CreateControls()
+{
+    const HWND form = Handle();
+    HelpLabel = windowing::StaticText(CreateChild("Static", "Pops and Clicks Removal Help",
+                                                  WS_VISIBLE | SS_CENTER | SS_NOPREFIX, form, {17, 7, 465, 24},
+                                                  Font(kTitleFont)));
+    auto memo = [&](const windowing::Rect& bounds, const char* text) {
+        return windowing::Memo(CreateChild("Edit", text, kMemoStyle, form, bounds, FormFont(), WS_EX_CLIENTEDGE));
+    };
+    HumMemo = memo({14, 48, 465, 273}, kHumHelpText);
+    HissMemo = memo({12, 48, 465, 273}, kHissHelpText);
+    POPClickMemo = memo({14, 48, 465, 273}, kPopClickHelpText);
+    CloseButton = windowing::PushButton(CreateChild("Button", "&Close", WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON,
+                                                    form, {189, 333, 115, 25}, FormFont()));
+    NoiseReductionMemo = memo({11, 48, 465, 273}, kNoiseGateHelpText);
+    SendMessageA(form, DM_SETDEFID, GetDlgCtrlID(CloseButton.Handle()), 0);
+    OnClick(CloseButton, [this] { CloseButtonClick(); });
+}
+
+void TScrubwellHelpForm::FormShow()
+{
+    struct Text {
+        windowing::Memo& memo;
+        bool& linkAdded;
+    } texts[] = {{HissMemo, HissLinkAdded},
+                 {HumMemo, HumLinkAdded},
+                 {POPClickMemo, POPClickLinkAdded},
+                 {NoiseReductionMemo, NoiseReductionLinkAdded}};
+    for (Text& text : texts) {
+        if (text.linkAdded || !text.memo.Visible())
+            continue;
+        text.linkAdded = true;
+        text.memo.InsertLine(text.memo.LineCount(), kTutorialsAddress);
+    }
+    if (closeHadFocus_)
+        SendMessageA(Handle(), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(CloseButton.Handle()), TRUE);
+}
+
+void TScrubwellHelpForm::CloseButtonClick()
+{
+    closeHadFocus_ = GetFocus() == CloseButton.Handle();
+    SetModalResult(windowing::kModalOk);
+}
+
+bool TScrubwellHelpForm::PreviewKey(const MSG& message)
+{
+    if (message.message != WM_KEYDOWN)
+        return false;
+    switch (message.wParam) {
+    case VK_ESCAPE:
+        return true;  // no cancel button and no key handler: nothing happens
+    case VK_RETURN:
+        return IsTextBox(message.hwnd);  // the text box takes the key and does nothing with it
+    case VK_TAB:
+        if (!IsTextBox(message.hwnd) || GetKeyState(VK_CONTROL) < 0)
+            return false;
+        SendMessageA(Handle(), WM_NEXTDLGCTL, GetKeyState(VK_SHIFT) < 0, FALSE);
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool TScrubwellHelpForm::HandleMessage(UINT message, WPARAM, LPARAM, LRESULT& result)
+{
+    // Only "Close" ends the dialog.
+    if (message != WM_CLOSE)
+        return false;
+    result = 0;
+    return true;
+}
+
+}  // namespace scrubwell

@@ -1,0 +1,41 @@
+// TScrubwellHelpForm: the help window for the tool of the active page.
+#pragma once
+
+#include "windowing/buttons.h"
+#include "windowing/form.h"
+#include "windowing/memo.h"
+#include "windowing/static_text.h"
+
+namespace scrubwell {
+
+// The maker's tutorials page, appended once to each help text.
+extern const char kTutorialsAddress[];
+
+class TScrubwellHelpForm : public windowing::Form {
+public:
+    TScrubwellHelpForm();
+
+    windowing::StaticText HelpLabel;
+    windowing::Memo HumMemo, HissMemo, POPClickMemo, NoiseReductionMemo;
+    windowing::PushButton CloseButton;
+
+    // True once the tutorials address has been appended to that text.
+    bool HumLinkAdded = false;
+    bool HissLinkAdded = false;
+    bool NoiseReductionLinkAdded = false;
+    bool POPClickLinkAdded = false;
+
+protected:
+    void CreateControls() override;
+    void FormShow() override;
+    bool PreviewKey(const MSG& message) override;
+    bool HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+
+private:
+    void FormCreate();
+    void CloseButtonClick();
+
+    bool closeHadFocus_ = false;
+};
+
+}  // namespace scrubwell

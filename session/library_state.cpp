@@ -1,0 +1,10 @@
+#include "session/library_state.h"
+
+namespace scrubwell {
+
+TScrubwellUIForm* ScrubwellUIForm = nullptr;
+TScrubwellHelpForm* ScrubwellHelpForm = nullptr;
+HWND HostWindow = nullptr;
+int32_t LastPageIndex = 0;
+
+}  // namespace scrubwell

@@ -1,0 +1,523 @@
+#include "windowing/form.h"
+
+#include <commctrl.h>
+
+#include <cctype>
+#include <tuple>
+#include <utility>
+#include <vector>
+
+#include "windowing/buttons.h"
+#include "windowing/messages.h"
+#include "windowing/window_classes.h"
+
+namespace scrubwell::windowing {
+namespace {
+
+constexpr DWORD kFormExStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT;
+
+LONG ButtonType(HWND window)
+{
+    char className[16];
+    if (!GetClassNameA(window, className, sizeof className) || lstrcmpiA(className, "Button") != 0)
+        return -1;
+    return GetWindowLongA(window, GWL_STYLE) & BS_TYPEMASK;
+}
+
+// Push buttons, check boxes and radio buttons: the controls the arrow keys move between.
+bool IsFocusableButton(HWND window)
+{
+    const LONG type = ButtonType(window);
+    return type >= 0 && type != BS_GROUPBOX && type != BS_OWNERDRAW;
+}
+
+bool VisibleAndEnabled(HWND window)
+{
+    return (GetWindowLongA(window, GWL_STYLE) & (WS_VISIBLE | WS_DISABLED)) == WS_VISIBLE;
+}
+
+// The letter after the first single '&' of a caption, upper-cased; 0 if none.
+char MnemonicOf(HWND window)
+{
+    char text[128];
+    const int length = GetWindowTextA(window, text, sizeof text);
+    for (int i = 0; i + 1 < length; ++i) {
+        if (text[i] != '&')
+            continue;
+        if (text[i + 1] == '&') {
+            ++i;
+            continue;
+        }
+        return static_cast<char>(std::toupper(static_cast<unsigned char>(text[i + 1])));
+    }
+    return 0;
+}
+
+// The first button-class control in layout order, among those the user can
+// reach now, whose caption marks the letter.
+HWND FindMnemonic(HWND first, char letter)
+{
+    for (HWND window = first; window; window = GetWindow(window, GW_HWNDNEXT)) {
+        if (!VisibleAndEnabled(window))
+            continue;
+        if (ButtonType(window) >= 0 && MnemonicOf(window) == letter)
+            return window;
+        if (HWND inner = FindMnemonic(GetWindow(window, GW_CHILD), letter))
+            return inner;
+    }
+    return nullptr;
+}
+
+HWND FindChildById(HWND parent, int id)
+{
+    for (HWND window = GetWindow(parent, GW_CHILD); window; window = GetWindow(window, GW_HWNDNEXT)) {
+        if (GetDlgCtrlID(window) == id)
+            return window;
+        if (HWND inner = FindChildById(window, id))
+            return inner;
+    }
+    return nullptr;
+}
+
+struct DisabledWindows {
+    HWND except;
+    std::vector<HWND> windows;
+};
+
+BOOL CALLBACK DisableWindow(HWND window, LPARAM context)
+{
+    auto* disabled = reinterpret_cast<DisabledWindows*>(context);
+    if (window != disabled->except && IsWindowVisible(window) && IsWindowEnabled(window)) {
+        EnableWindow(window, FALSE);
+        disabled->windows.push_back(window);
+    }
+    return TRUE;
+}
+
+}  // namespace
+
+bool FontSpec::operator<(const FontSpec& other) const
+{
+    return std::make_tuple(std::string(face), height, bold, fixedPitch) <
+           std::make_tuple(std::string(other.face), other.height, other.bold, other.fixedPitch);
+}
+
+Form::Form(const Design& design) : design_(design) {}
+
+Form::~Form()
+{
+    if (handle_)
+        DestroyWindow(handle_);
+}
+
+HWND Form::Handle()
+{
+    if (handle_)
+        return handle_;
+    RegisterWindowClasses();
+    RECT frame{0, 0, design_.clientWidth, design_.clientHeight};
+    AdjustWindowRectEx(&frame, design_.style, FALSE, kFormExStyle);
+    const HWND window =
+        CreateWindowExA(kFormExStyle, kFormClass, caption_.c_str(), design_.style, design_.left, design_.top,
+                        frame.right - frame.left, frame.bottom - frame.top, parent_, nullptr, ModuleInstance(), this);
+    if (!window)
+        throw WindowCreationError("form window not created");
+    try {
+        CreateControls();
+    } catch (...) {
+        DestroyWindow(window);
+        throw;
+    }
+    return handle_;
+}
+
+void Form::SetParentWindow(HWND parent)
+{
+    parent_ = parent;
+    if (handle_)
+        SetWindowLongPtrA(handle_, GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(parent));
+}
+
+void Form::SetCaption(const std::string& caption)
+{
+    caption_ = caption;
+    if (handle_)
+        SetWindowTextA(handle_, caption.c_str());
+}
+
+void Form::Close()
+{
+    if (handle_ && !running_)
+        ShowWindow(handle_, SW_HIDE);
+}
+
+void Form::ShowWindowNow()
+{
+    if (handle_ && !IsWindowVisible(handle_))
+        ShowWindow(handle_, SW_SHOW);
+}
+
+void Form::OnClick(const Control& control, Handler handler)
+{
+    bindings_[control.Handle()] = Binding{Binding::kClick, std::move(handler), 0};
+}
+
+void Form::OnSliderChange(const TrackBar& slider, Handler handler)
+{
+    bindings_[slider.Handle()] = Binding{Binding::kSlider, std::move(handler), slider.Position()};
+}
+
+void Form::OnPageChange(const TabControl& tabs, Handler handler)
+{
+    bindings_[tabs.Handle()] = Binding{Binding::kPage, std::move(handler), 0};
+}
+
+int Form::ShowModal()
+{
+    const HWND self = Handle();
+    if (failure_)
+        std::rethrow_exception(std::exchange(failure_, nullptr));
+    modalResult_ = kModalNone;
+
+    DisabledWindows disabled{self, {}};
+    EnumThreadWindows(GetCurrentThreadId(), DisableWindow, reinterpret_cast<LPARAM>(&disabled));
+    if (design_.centred) {
+        RECT frame;
+        GetWindowRect(self, &frame);
+        const int width = frame.right - frame.left;
+        const int height = frame.bottom - frame.top;
+        SetWindowPos(self, nullptr, (GetSystemMetrics(SM_CXSCREEN) - width) / 2,
+                     (GetSystemMetrics(SM_CYSCREEN) - height) / 2, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    running_ = true;
+    ShowWindow(self, SW_SHOW);
+    FocusFirstControl();
+    FormShow();
+
+    bool quit = false;
+    WPARAM quitCode = 0;
+    while (modalResult_ == kModalNone) {
+        if (!handle_) {  // destroyed under us, with its owner
+            modalResult_ = kModalCancel;
+            break;
+        }
+        MSG message;
+        const BOOL got = GetMessageA(&message, nullptr, 0, 0);
+        if (got == 0 || got == -1) {
+            quit = got == 0;
+            quitCode = message.wParam;
+            modalResult_ = kModalCancel;
+            break;
+        }
+        if (PreviewMessage(message))
+            continue;
+        if (!IsDialogMessageA(handle_, &message)) {
+            TranslateMessage(&message);
+            DispatchMessageA(&message);
+        }
+    }
+    running_ = false;
+
+    for (auto window = disabled.windows.rbegin(); window != disabled.windows.rend(); ++window)
+        if (IsWindow(*window))
+            EnableWindow(*window, TRUE);
+    if (handle_) {
+        const bool active = GetActiveWindow() == handle_;
+        SetWindowPos(handle_, nullptr, 0, 0, 0, 0,
+                     SWP_HIDEWINDOW | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        if (const HWND owner = GetWindow(handle_, GW_OWNER); owner && active)
+            SetActiveWindow(owner);
+    }
+    if (quit)
+        PostQuitMessage(static_cast<int>(quitCode));
+    if (failure_)
+        std::rethrow_exception(std::exchange(failure_, nullptr));
+    return modalResult_;
+}
+
+void Form::FocusFirstControl()
+{
+    if (const HWND first = GetNextDlgTabItem(handle_, nullptr, FALSE))
+        SendMessageA(handle_, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(first), TRUE);
+}
+
+LRESULT CALLBACK Form::WindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    Form* form;
+    if (message == WM_NCCREATE) {
+        form = static_cast<Form*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
+        SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(form));
+        form->handle_ = window;
+    } else {
+        form = reinterpret_cast<Form*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+    }
+    if (!form)
+        return DefDlgProcA(window, message, wParam, lParam);
+    // No exception may unwind through the window manager: a failing handler
+    // ends the modal run, which rethrows it to the caller.
+    try {
+        return form->Dispatch(message, wParam, lParam);
+    } catch (...) {
+        form->failure_ = std::current_exception();
+        form->modalResult_ = kModalCancel;
+        return 0;
+    }
+}
+
+LRESULT Form::DefaultProcessing(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    return DefDlgProcA(handle_, message, wParam, lParam);
+}
+
+LRESULT Form::Dispatch(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    LRESULT result = 0;
+    if (message != WM_NCDESTROY && HandleMessage(message, wParam, lParam, result))
+        return result;
+    switch (message) {
+    case WM_COMMAND: {
+        HWND control = reinterpret_cast<HWND>(lParam);
+        if (!control && HIWORD(wParam) == BN_CLICKED)
+            control = FindChildById(handle_, LOWORD(wParam));
+        if (control)
+            Command(control, HIWORD(wParam));
+        return 0;
+    }
+    case WM_CONTROL_CHANGED: {
+        const HWND control = reinterpret_cast<HWND>(lParam);
+        if (RadioButton::IsRadioButton(control))
+            Raise(control, Binding::kClick);
+        else
+            SliderMoved(control);
+        return 0;
+    }
+    case WM_VSCROLL:
+    case WM_HSCROLL:
+        if (lParam)
+            SliderMoved(reinterpret_cast<HWND>(lParam));
+        return 0;
+    case WM_NOTIFY: {
+        const auto* header = reinterpret_cast<const NMHDR*>(lParam);
+        if (header->code == static_cast<UINT>(TCN_SELCHANGE)) {
+            TabControl(header->hwndFrom).ShowActivePage();
+            Raise(header->hwndFrom, Binding::kPage);
+        }
+        return 0;
+    }
+    case WM_CLOSE:
+        if (running_)
+            modalResult_ = kModalCancel;
+        else
+            ShowWindow(handle_, SW_HIDE);
+        return 0;
+    case WM_NCDESTROY: {
+        const LRESULT result = DefDlgProcA(handle_, message, wParam, lParam);
+        WindowGone();
+        return result;
+    }
+    default:
+        return DefDlgProcA(handle_, message, wParam, lParam);
+    }
+}
+
+void Form::Command(HWND control, WORD code)
+{
+    if (code != BN_CLICKED)
+        return;
+    // Radio buttons are checked here, not by the control, so that the click
+    // event is raised only when a button becomes checked.
+    if (RadioButton::IsRadioButton(control)) {
+        RadioButton(control).SetChecked(true);
+        return;
+    }
+    Raise(control, Binding::kClick);
+}
+
+void Form::SliderMoved(HWND slider)
+{
+    auto binding = bindings_.find(slider);
+    if (binding == bindings_.end() || binding->second.kind != Binding::kSlider)
+        return;
+    const int position = TrackBar(slider).Position();
+    if (position == binding->second.lastPosition)
+        return;
+    binding->second.lastPosition = position;
+    binding->second.handler();
+}
+
+void Form::Raise(HWND control, Binding::Kind kind)
+{
+    const auto binding = bindings_.find(control);
+    if (binding != bindings_.end() && binding->second.kind == kind)
+        binding->second.handler();
+}
+
+void Form::WindowGone()
+{
+    for (auto& font : fonts_)
+        DeleteObject(font.second);
+    fonts_.clear();
+    bindings_.clear();
+    SetWindowLongPtrA(handle_, GWLP_USERDATA, 0);
+    handle_ = nullptr;
+    if (running_ && modalResult_ == kModalNone)
+        modalResult_ = kModalCancel;
+}
+
+bool Form::PreviewMessage(MSG& message)
+{
+    if (message.hwnd != handle_ && !IsChild(handle_, message.hwnd))
+        return false;
+    if (PreviewKey(message))
+        return true;
+    switch (message.message) {
+    case WM_KEYDOWN: {
+        if (design_.keyPreview) {
+            WORD key = static_cast<WORD>(message.wParam);
+            FormKeyDown(key);
+            if (key == 0)
+                return true;
+            if (message.wParam == VK_ESCAPE) {
+                // The focused control still gets the key; the dialog manager
+                // would only turn it into a cancel command.
+                TranslateMessage(&message);
+                DispatchMessageA(&message);
+                return true;
+            }
+        }
+        const bool control = GetKeyState(VK_CONTROL) < 0;
+        const bool shift = GetKeyState(VK_SHIFT) < 0;
+        switch (message.wParam) {
+        case VK_TAB:
+            return control && SwitchPage(shift);
+        case VK_LEFT:
+        case VK_UP:
+        case VK_RIGHT:
+        case VK_DOWN:
+            return MoveFocusAmongButtons(GetFocus(), message.wParam == VK_LEFT || message.wParam == VK_UP);
+        default:
+            return false;
+        }
+    }
+    case WM_SYSCHAR:
+        return Mnemonic(message.wParam);
+    case WM_CHAR: {
+        const LRESULT code = SendMessageA(message.hwnd, WM_GETDLGCODE, message.wParam, reinterpret_cast<LPARAM>(&message));
+        return !(code & (DLGC_WANTCHARS | DLGC_WANTMESSAGE)) && Mnemonic(message.wParam);
+    }
+    default:
+        return false;
+    }
+}
+
+bool Form::MoveFocusAmongButtons(HWND focus, bool previous)
+{
+    if (!focus || !IsFocusableButton(focus))
+        return false;
+    std::vector<HWND> buttons;
+    for (HWND sibling = GetWindow(GetParent(focus), GW_CHILD); sibling; sibling = GetWindow(sibling, GW_HWNDNEXT))
+        if (sibling == focus || (IsFocusableButton(sibling) && VisibleAndEnabled(sibling)))
+            buttons.push_back(sibling);
+    size_t index = 0;
+    while (buttons[index] != focus)
+        ++index;
+    const size_t count = buttons.size();
+    const HWND next = buttons[(index + (previous ? count - 1 : 1)) % count];
+    if (next == focus)
+        return true;
+    SendMessageA(handle_, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(next), TRUE);
+    if (RadioButton::IsRadioButton(next) && !RadioButton(next).Checked())
+        SendMessageA(next, BM_CLICK, 0, 0);
+    return true;
+}
+
+bool Form::SwitchPage(bool previous)
+{
+    for (const auto& [window, binding] : bindings_) {
+        if (binding.kind != Binding::kPage)
+            continue;
+        const TabControl tabs(window);
+        const int count = tabs.PageCount();
+        if (count == 0 || !tabs.Owns(GetFocus()))
+            continue;
+        tabs.SelectPage((tabs.ActivePageIndex() + (previous ? count - 1 : 1)) % count);
+        Raise(window, Binding::kPage);
+        return true;
+    }
+    return false;
+}
+
+bool Form::Mnemonic(WPARAM character)
+{
+    const char letter = static_cast<char>(std::toupper(static_cast<int>(character & 0xFF)));
+    const HWND target = FindMnemonic(GetWindow(handle_, GW_CHILD), letter);
+    if (!target)
+        return false;
+    const LONG type = ButtonType(target);
+    if (type == BS_GROUPBOX) {
+        // A group box hands the focus to its first tab stop.
+        if (const HWND next = GetNextDlgTabItem(handle_, target, FALSE))
+            SendMessageA(handle_, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(next), TRUE);
+    } else if (type == BS_PUSHBUTTON || type == BS_DEFPUSHBUTTON) {
+        // Pressed where the focus is, without taking it.
+        SendMessageA(GetParent(target), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(target), BN_CLICKED),
+                     reinterpret_cast<LPARAM>(target));
+    } else {
+        SendMessageA(target, BM_CLICK, 0, 0);  // takes the focus and toggles or checks
+    }
+    return true;
+}
+
+bool Form::HandleMessage(UINT, WPARAM, LPARAM, LRESULT&) { return false; }
+void Form::FormKeyDown(WORD&) {}
+void Form::FormShow() {}
+bool Form::PreviewKey(const MSG&) { return false; }
+
+HWND Form::CreateChild(const char* className, const std::string& text, DWORD style, HWND parent, const Rect& bounds,
+                       HFONT font, DWORD exStyle)
+{
+    const HWND child = CreateWindowExA(exStyle, className, text.c_str(), style | WS_CHILD, bounds.left, bounds.top,
+                                       bounds.width, bounds.height, parent,
+                                       reinterpret_cast<HMENU>(static_cast<INT_PTR>(nextId_++)), ModuleInstance(), nullptr);
+    if (!child)
+        throw WindowCreationError(std::string("control not created: ") + className);
+    if (font)
+        Control(child).SetFont(font);
+    return child;
+}
+
+HWND Form::CreateContainer(HWND parent, const Rect& bounds, bool visible)
+{
+    return CreateChild(kContainerClass, "", visible ? WS_VISIBLE : 0, parent, bounds, nullptr, WS_EX_CONTROLPARENT);
+}
+
+HWND Form::CreateGroupBox(HWND parent, const Rect& bounds, const std::string& caption)
+{
+    const HWND container = CreateContainer(parent, bounds);
+    CreateChild("Button", caption, WS_VISIBLE | WS_GROUP | BS_GROUPBOX, container, {0, 0, bounds.width, bounds.height},
+                FormFont());
+    return container;
+}
+
+HWND Form::CreateBevel(HWND parent, const Rect& bounds)
+{
+    const HWND bevel = CreateChild(kBevelClass, "", WS_VISIBLE | WS_CLIPSIBLINGS, parent, bounds, nullptr);
+    SetWindowPos(bevel, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    return bevel;
+}
+
+HFONT Form::Font(const FontSpec& spec)
+{
+    auto found = fonts_.find(spec);
+    if (found != fonts_.end())
+        return found->second;
+    const HFONT font = CreateFontA(-spec.height, 0, 0, 0, spec.bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE,
+                                   DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                                   (spec.fixedPitch ? FIXED_PITCH : DEFAULT_PITCH) | FF_DONTCARE, spec.face);
+    if (!font)
+        throw WindowCreationError("font not created");
+    fonts_[spec] = font;
+    return font;
+}
+
+}  // namespace scrubwell::windowing

@@ -1,0 +1,17 @@
+// StaticText: a label or a readout.
+#pragma once
+
+#include "settings/effect_controls.h"
+#include "windowing/control.h"
+
+namespace scrubwell::windowing {
+
+class StaticText : public Control, public TextControl {
+public:
+    using Control::Control;
+    void SetText(const std::string& text) override { SetCaption(text); }
+    // Resizes the control to its text in its font, keeping its left and top.
+    void FitToText() const;
+};
+
+}  // namespace scrubwell::windowing

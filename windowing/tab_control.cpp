@@ -1,0 +1,73 @@
+#include "windowing/tab_control.h"
+
+#include <commctrl.h>
+
+namespace scrubwell::windowing {
+
+int TabControl::PageCount() const { return static_cast<int>(SendMessageA(handle_, TCM_GETITEMCOUNT, 0, 0)); }
+
+int TabControl::ActivePageIndex() const { return static_cast<int>(SendMessageA(handle_, TCM_GETCURSEL, 0, 0)); }
+
+HWND TabControl::Page(int index) const
+{
+    TCITEMA item{};
+    item.mask = TCIF_PARAM;
+    if (!SendMessageA(handle_, TCM_GETITEMA, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item)))
+        return nullptr;
+    return reinterpret_cast<HWND>(item.lParam);
+}
+
+RECT TabControl::PageArea() const
+{
+    RECT area{};
+    GetClientRect(handle_, &area);
+    SendMessageA(handle_, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&area));
+    MapWindowPoints(handle_, GetParent(handle_), reinterpret_cast<POINT*>(&area), 2);
+    return area;
+}
+
+void TabControl::AddPage(const std::string& caption, HWND page) const
+{
+    TCITEMA item{};
+    item.mask = TCIF_TEXT | TCIF_PARAM;
+    item.pszText = const_cast<char*>(caption.c_str());
+    item.lParam = reinterpret_cast<LPARAM>(page);
+    SendMessageA(handle_, TCM_INSERTITEMA, static_cast<WPARAM>(PageCount()), reinterpret_cast<LPARAM>(&item));
+}
+
+void TabControl::SelectPage(int index) const
+{
+    SendMessageA(handle_, TCM_SETCURSEL, static_cast<WPARAM>(index), 0);
+    ShowActivePage();
+}
+
+void TabControl::ShowActivePage() const
+{
+    const int active = ActivePageIndex();
+    const HWND focus = GetFocus();
+    for (int i = 0; i < PageCount(); ++i) {
+        const HWND page = Page(i);
+        if (i == active)
+            continue;
+        // A hidden page must not keep the focus: give it to the strip.
+        if (focus && (focus == page || IsChild(page, focus)))
+            SetFocus(handle_);
+        ShowWindow(page, SW_HIDE);
+    }
+    if (const HWND page = Page(active))
+        ShowWindow(page, SW_SHOWNA);
+}
+
+bool TabControl::Owns(HWND focus) const
+{
+    if (!focus)
+        return false;
+    if (focus == handle_)
+        return true;
+    for (int i = 0; i < PageCount(); ++i)
+        if (IsChild(Page(i), focus))
+            return true;
+    return false;
+}
+
+}  // namespace scrubwell::windowing

@@ -1,0 +1,33 @@
+// TabControl: a tab strip over pages. Each tab item carries its page window
+// in its item data, so the wrapper needs no state of its own.
+#pragma once
+
+#include <string>
+
+#include "windowing/control.h"
+
+namespace scrubwell::windowing {
+
+class TabControl : public Control {
+public:
+    using Control::Control;
+
+    // Attributes
+    int PageCount() const;
+    int ActivePageIndex() const;
+    HWND Page(int index) const;
+    HWND ActivePage() const { return Page(ActivePageIndex()); }
+    RECT PageArea() const;  // the display area, in the parent's client coordinates
+
+    // Operations
+    void AddPage(const std::string& caption, HWND page) const;
+    // Selects a page as the program does: no change event.
+    void SelectPage(int index) const;
+    // Shows the active page and hides the others; the form calls it after a
+    // user change too.
+    void ShowActivePage() const;
+    // True when focus is the strip or lies on one of the pages.
+    bool Owns(HWND focus) const;
+};
+
+}  // namespace scrubwell::windowing
