@@ -173,8 +173,9 @@ LRESULT CALLBACK HostProc(HWND window, UINT message, WPARAM wParam, LPARAM lPara
         MoveWindow(host.report, 0, 0, LOWORD(lParam), HIWORD(lParam), TRUE);
         return 0;
     case WM_PAINT:
-        // The dialog asks for a repaint after each page change the user makes.
-        if (InSendMessage() && wParam == 0 && lParam == 0) {
+        // The dialog asks for a repaint after each page change the user makes;
+        // the system itself paints only where something is invalid.
+        if (wParam == 0 && lParam == 0 && !GetUpdateRect(window, nullptr, FALSE)) {
             ++host.paintRequests;
             ShowReport();
         }

@@ -17,6 +17,10 @@ fi
 # started from a test they would inherit ctest's pipes and keep it waiting.
 wineserver -p
 "$root/tools/wine-run.sh" cmd.exe /c exit >/dev/null 2>&1 </dev/null || true
+# A virtual desktop: without a window manager, Wine would wait for one to
+# withdraw every window that is hidden.
+"$root/tools/wine-run.sh" reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1 || true
+"$root/tools/wine-run.sh" reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1024x768 /f >/dev/null 2>&1 || true
 status=0
 ctest --test-dir "$build" --output-on-failure "$@" || status=$?
 wineserver -k || true

@@ -157,6 +157,15 @@ void Form::ShowWindowNow()
         ShowWindow(handle_, SW_SHOW);
 }
 
+void Form::SetModalResult(int result)
+{
+    modalResult_ = result;
+    // A result set from a sent message (another thread's click, say) must not
+    // wait for the next posted message to end the run.
+    if (running_ && result != kModalNone)
+        PostThreadMessageA(GetCurrentThreadId(), WM_NULL, 0, 0);
+}
+
 void Form::OnClick(const Control& control, Handler handler)
 {
     bindings_[control.Handle()] = Binding{Binding::kClick, std::move(handler), 0};
@@ -191,6 +200,7 @@ int Form::ShowModal()
     }
     running_ = true;
     ShowWindow(self, SW_SHOW);
+    SetForegroundWindow(self);
     FocusFirstControl();
     FormShow();
 
@@ -259,7 +269,7 @@ LRESULT CALLBACK Form::WindowProcedure(HWND window, UINT message, WPARAM wParam,
         return form->Dispatch(message, wParam, lParam);
     } catch (...) {
         form->failure_ = std::current_exception();
-        form->modalResult_ = kModalCancel;
+        form->SetModalResult(kModalCancel);
         return 0;
     }
 }
@@ -306,7 +316,7 @@ LRESULT Form::Dispatch(UINT message, WPARAM wParam, LPARAM lParam)
     }
     case WM_CLOSE:
         if (running_)
-            modalResult_ = kModalCancel;
+            SetModalResult(kModalCancel);
         else
             ShowWindow(handle_, SW_HIDE);
         return 0;
@@ -322,7 +332,8 @@ LRESULT Form::Dispatch(UINT message, WPARAM wParam, LPARAM lParam)
 
 void Form::Command(HWND control, WORD code)
 {
-    if (code != BN_CLICKED)
+    // A disabled control cannot be pressed, not even by a message.
+    if (code != BN_CLICKED || !IsWindowEnabled(control))
         return;
     // Radio buttons are checked here, not by the control, so that the click
     // event is raised only when a button becomes checked.
@@ -361,7 +372,7 @@ void Form::WindowGone()
     SetWindowLongPtrA(handle_, GWLP_USERDATA, 0);
     handle_ = nullptr;
     if (running_ && modalResult_ == kModalNone)
-        modalResult_ = kModalCancel;
+        SetModalResult(kModalCancel);
 }
 
 bool Form::PreviewMessage(MSG& message)

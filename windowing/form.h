@@ -66,7 +66,7 @@ public:
     // WM_QUIT ends the run with kModalCancel and is posted again afterwards;
     // an exception raised by a handler ends the run and is rethrown here.
     int ShowModal();
-    void SetModalResult(int result) { modalResult_ = result; }
+    void SetModalResult(int result);
     // Hides the form when it is not running modally.
     void Close();
     void ShowWindowNow();

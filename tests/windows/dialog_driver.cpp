@@ -1,0 +1,267 @@
+#include "tests/windows/dialog_driver.h"
+
+#include <commctrl.h>
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <thread>
+
+namespace {
+
+constexpr char kHostClass[] = "ScrubwellTestHost";
+
+TestHost* currentHost = nullptr;
+
+LRESULT CALLBACK TestHostProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (currentHost) {
+        // The system paints only where something is invalid; a WM_PAINT that
+        // finds nothing to paint was sent by someone.
+        if (message == WM_PAINT && wParam == 0 && lParam == 0 && !GetUpdateRect(window, nullptr, FALSE))
+            ++currentHost->paintRequests;
+        if (currentHost->onMessage)
+            currentHost->onMessage(message, wParam, lParam);
+    }
+    return DefWindowProcA(window, message, wParam, lParam);
+}
+
+struct Search {
+    std::function<bool(HWND)> match;
+    std::vector<HWND> found;
+};
+
+BOOL CALLBACK Collect(HWND window, LPARAM context)
+{
+    auto* search = reinterpret_cast<Search*>(context);
+    if (search->match(window))
+        search->found.push_back(window);
+    return TRUE;
+}
+
+// Children of parent in depth-first Z order (which is the dialog's tab order).
+std::vector<HWND> Children(HWND parent, const std::function<bool(HWND)>& match)
+{
+    Search search{match, {}};
+    EnumChildWindows(parent, Collect, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+bool HasClass(HWND window, const char* name)
+{
+    char className[64];
+    return GetClassNameA(window, className, sizeof className) && lstrcmpiA(className, name) == 0;
+}
+
+BOOL CALLBACK CollectLibraryWindows(HWND window, LPARAM context)
+{
+    if (HasClass(window, "ScrubwellForm"))
+        reinterpret_cast<std::vector<HWND>*>(context)->push_back(window);
+    return TRUE;
+}
+
+BOOL CALLBACK CheckEnabled(HWND window, LPARAM context)
+{
+    if (!IsWindowEnabled(window))
+        *reinterpret_cast<bool*>(context) = false;
+    return TRUE;
+}
+
+}  // namespace
+
+TestHost::TestHost()
+{
+    WNDCLASSA hostClass{};
+    hostClass.lpfnWndProc = TestHostProc;
+    hostClass.hInstance = GetModuleHandleA(nullptr);
+    hostClass.lpszClassName = kHostClass;
+    RegisterClassA(&hostClass);
+    // In a corner, clear of the centred dialog.
+    window = CreateWindowExA(0, kHostClass, "Test host", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 200, 120, nullptr,
+                             nullptr, hostClass.hInstance, nullptr);
+    UpdateWindow(window);
+    currentHost = this;
+}
+
+TestHost::~TestHost()
+{
+    currentHost = nullptr;
+    if (IsWindow(window))
+        DestroyWindow(window);
+    MSG message;
+    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE))
+        if (message.message != WM_QUIT)
+            DispatchMessageA(&message);
+}
+
+DialogDriver::DialogDriver(HWND hostWindow, DWORD thread) : host(hostWindow), hostThread(thread)
+{
+    WaitUntil(
+        [&] {
+            HWND candidate = nullptr;
+            while ((candidate = FindWindowExA(nullptr, candidate, "ScrubwellForm", nullptr)))
+                if (GetWindow(candidate, GW_OWNER) == host && IsWindowVisible(candidate)) {
+                    dialog = candidate;
+                    return true;
+                }
+            return false;
+        },
+        10000);
+    // The modal run has begun once the dialog is active with the focus inside.
+    WaitUntil([&] {
+        GUITHREADINFO info{};
+        info.cbSize = sizeof info;
+        GetGUIThreadInfo(hostThread, &info);
+        return dialog && info.hwndActive == dialog && info.hwndFocus && IsChild(dialog, info.hwndFocus);
+    });
+}
+
+HWND DialogDriver::Button(const std::string& caption, HWND parent) const
+{
+    const auto found = Children(parent ? parent : dialog, [&](HWND w) { return HasClass(w, "Button") && Text(w) == caption; });
+    return found.empty() ? nullptr : found.front();
+}
+
+HWND DialogDriver::Slider(int page) const
+{
+    const auto found = Children(dialog, [](HWND w) { return HasClass(w, TRACKBAR_CLASSA); });
+    return page < static_cast<int>(found.size()) ? found[static_cast<size_t>(page)] : nullptr;
+}
+
+HWND DialogDriver::Readout(int page) const
+{
+    const auto found = Children(
+        dialog, [](HWND w) { return HasClass(w, "Static") && (GetWindowLongA(w, GWL_STYLE) & SS_SUNKEN); });
+    return page < static_cast<int>(found.size()) ? found[static_cast<size_t>(page)] : nullptr;
+}
+
+HWND DialogDriver::Tabs() const { return FindWindowExA(dialog, nullptr, WC_TABCONTROLA, nullptr); }
+
+HWND DialogDriver::Page(int index) const
+{
+    TCITEMA item{};
+    item.mask = TCIF_PARAM;
+    SendMessageA(Tabs(), TCM_GETITEMA, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item));
+    return reinterpret_cast<HWND>(item.lParam);
+}
+
+HWND DialogDriver::Focus() const
+{
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    GetGUIThreadInfo(hostThread, &info);
+    return info.hwndFocus;
+}
+
+HWND DialogDriver::HelpDialog() const
+{
+    HWND candidate = nullptr;
+    while ((candidate = FindWindowExA(nullptr, candidate, "ScrubwellForm", nullptr)))
+        if (GetWindow(candidate, GW_OWNER) == dialog && IsWindowVisible(candidate))
+            return candidate;
+    return nullptr;
+}
+
+int DialogDriver::Position(HWND slider) const { return static_cast<int>(SendMessageA(slider, TBM_GETPOS, 0, 0)); }
+
+int DialogDriver::ActivePage() const { return static_cast<int>(SendMessageA(Tabs(), TCM_GETCURSEL, 0, 0)); }
+
+std::string DialogDriver::Text(HWND window)
+{
+    char text[4096] = {};
+    SendMessageA(window, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
+    return text;
+}
+
+void DialogDriver::SetFocusTo(HWND control) const
+{
+    SendMessageA(GetAncestor(control, GA_ROOT), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(control), TRUE);
+    Settle();
+}
+
+void DialogDriver::SelectPageByMouse(int index) const
+{
+    RECT item{};
+    SendMessageA(Tabs(), TCM_GETITEMRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item));
+    const LPARAM point = MAKELPARAM((item.left + item.right) / 2, (item.top + item.bottom) / 2);
+    PostMessageA(Tabs(), WM_LBUTTONDOWN, MK_LBUTTON, point);
+    PostMessageA(Tabs(), WM_LBUTTONUP, 0, point);
+    Settle();
+}
+
+void DialogDriver::Keys(std::initializer_list<WORD> chord) const
+{
+    std::vector<INPUT> inputs;
+    for (WORD key : chord) {
+        INPUT input{};
+        input.type = INPUT_KEYBOARD;
+        input.ki.wVk = key;
+        inputs.push_back(input);
+    }
+    for (auto key = chord.end(); key != chord.begin();) {
+        INPUT input{};
+        input.type = INPUT_KEYBOARD;
+        input.ki.wVk = *--key;
+        input.ki.dwFlags = KEYEVENTF_KEYUP;
+        inputs.push_back(input);
+    }
+    SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+    Settle();
+}
+
+bool DialogDriver::WaitUntil(const std::function<bool()>& condition, int milliseconds)
+{
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(milliseconds);
+    while (!condition()) {
+        if (std::chrono::steady_clock::now() > deadline)
+            return false;
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
+    return true;
+}
+
+void DialogDriver::Settle() const
+{
+    // Input and posted messages are handled in turn; a few round trips of
+    // sent messages let the dialog's thread get through them.
+    for (int i = 0; i < 3; ++i) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(15));
+        DWORD_PTR ignored;
+        if (IsWindowVisible(dialog))
+            SendMessageTimeoutA(dialog, WM_NULL, 0, 0, SMTO_NORMAL, 200, &ignored);
+    }
+}
+
+int32_t RunDialog(PluginLibrary& plugin, TestHost& host, TEffectParamBlock& block,
+                  const std::function<void(DialogDriver&)>& script, uint16_t channels)
+{
+    const DWORD hostThread = GetCurrentThreadId();
+    std::thread user([&] {
+        DialogDriver driver(host.window, hostThread);
+        if (driver.dialog)
+            script(driver);
+        // A script that failed half-way must not leave the call hanging.
+        if (driver.dialog && !DialogDriver::WaitUntil([&] { return !IsWindowVisible(driver.dialog); }, 2000)) {
+            ADD_FAILURE() << "the script left the dialog open";
+            if (const HWND help = driver.HelpDialog())
+                driver.Click(driver.Button("&Close", help));
+            PostMessageA(driver.dialog, WM_CLOSE, 0, 0);
+        }
+    });
+    const int32_t result = plugin.showEffectDialog(host.window, 0, 0, MakeWaveFormat(channels), &block);
+    user.join();
+    return result;
+}
+
+std::vector<HWND> LibraryWindows()
+{
+    std::vector<HWND> windows;
+    EnumThreadWindows(GetCurrentThreadId(), CollectLibraryWindows, reinterpret_cast<LPARAM>(&windows));
+    return windows;
+}
+
+bool ThreadWindowsEnabled()
+{
+    bool enabled = true;
+    EnumThreadWindows(GetCurrentThreadId(), CheckEnabled, reinterpret_cast<LPARAM>(&enabled));
+    return enabled;
+}

@@ -1,0 +1,69 @@
+// Drives the real dialog as a host and a user would: the test's thread is the
+// host (a window, a ShowEffectDialog call), a second thread is the user
+// (finds the dialog's windows, sends messages and synthesized input).
+#pragma once
+
+#include <windows.h>
+
+#include <atomic>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "tests/windows/plugin_library.h"
+
+// A host's top-level window on the calling thread. It counts the WM_PAINT
+// requests that other code sends it.
+class TestHost {
+public:
+    TestHost();
+    ~TestHost();
+    HWND window = nullptr;
+    std::atomic<int> paintRequests{0};
+    // Called from the host's window procedure for every message, when set.
+    std::function<void(UINT, WPARAM, LPARAM)> onMessage;
+};
+
+// The user's side, on the second thread.
+class DialogDriver {
+public:
+    DialogDriver(HWND host, DWORD hostThread);
+
+    // Attributes of the dialog, read through messages.
+    HWND dialog = nullptr;  // the main dialog, visible
+    HWND host;
+    DWORD hostThread;
+    // A button-class control by caption, in the main dialog or in parent.
+    HWND Button(const std::string& caption, HWND parent = nullptr) const;
+    HWND Slider(int page) const;                    // 0 pop and click .. 3 noise gate
+    HWND Readout(int page) const;
+    HWND Tabs() const;
+    HWND Page(int index) const;
+    HWND Focus() const;
+    HWND HelpDialog() const;  // the visible help dialog, or 0
+    bool Checked(HWND button) const { return SendMessageA(button, BM_GETCHECK, 0, 0) == BST_CHECKED; }
+    int Position(HWND slider) const;
+    int ActivePage() const;
+    static std::string Text(HWND window);
+
+    // Operations
+    void Click(HWND button) const { SendMessageA(button, BM_CLICK, 0, 0); }
+    void SetFocusTo(HWND control) const;
+    void SelectPageByMouse(int index) const;
+    // Real keyboard input: the keys go through the dialog's message loop.
+    void Keys(std::initializer_list<WORD> chord) const;
+    // Waits for a condition; false after the timeout.
+    static bool WaitUntil(const std::function<bool()>& condition, int milliseconds = 3000);
+    // Lets the dialog's thread work off what is queued.
+    void Settle() const;
+};
+
+// Runs ShowEffectDialog over block on this thread while script drives the
+// dialog from a second thread. The script must end the dialog.
+int32_t RunDialog(PluginLibrary& plugin, TestHost& host, TEffectParamBlock& block,
+                  const std::function<void(DialogDriver&)>& script, uint16_t channels = 2);
+
+// Every window of the library that still exists (top-level, of its class).
+std::vector<HWND> LibraryWindows();
+// True when every top-level window of this thread is enabled.
+bool ThreadWindowsEnabled();
