@@ -188,6 +188,14 @@ void DialogDriver::SelectPageByMouse(int index) const
     Settle();
 }
 
+bool DialogDriver::GoToPage(int index) const
+{
+    SetFocusTo(Tabs());
+    for (int step = 0; step < 4 && ActivePage() != index; ++step)
+        Keys({static_cast<WORD>(ActivePage() < index ? VK_RIGHT : VK_LEFT)});
+    return ActivePage() == index;
+}
+
 void DialogDriver::Keys(std::initializer_list<WORD> chord) const
 {
     std::vector<INPUT> inputs;

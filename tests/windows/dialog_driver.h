@@ -50,6 +50,8 @@ public:
     void Click(HWND button) const { SendMessageA(button, BM_CLICK, 0, 0); }
     void SetFocusTo(HWND control) const;
     void SelectPageByMouse(int index) const;
+    // Goes to a page as a user does, with the arrow keys on the tab strip.
+    bool GoToPage(int index) const;
     // Real keyboard input: the keys go through the dialog's message loop.
     void Keys(std::initializer_list<WORD> chord) const;
     // Waits for a condition; false after the timeout.
