@@ -61,7 +61,7 @@ BOOL CALLBACK CollectLibraryWindows(HWND window, LPARAM context)
 
 BOOL CALLBACK CheckEnabled(HWND window, LPARAM context)
 {
-    if (!IsWindowEnabled(window))
+    if (IsWindowVisible(window) && !IsWindowEnabled(window))
         *reinterpret_cast<bool*>(context) = false;
     return TRUE;
 }
@@ -186,6 +186,16 @@ void DialogDriver::SelectPageByMouse(int index) const
     PostMessageA(Tabs(), WM_LBUTTONDOWN, MK_LBUTTON, point);
     PostMessageA(Tabs(), WM_LBUTTONUP, 0, point);
     Settle();
+}
+
+HWND DialogDriver::OpenHelp() const
+{
+    Press(Button("&Help"));
+    HWND help = nullptr;
+    WaitUntil([&] { return (help = HelpDialog()) != nullptr; });
+    // The help's modal run has begun once it holds the focus.
+    WaitUntil([&] { return IsChild(help, Focus()); });
+    return help;
 }
 
 bool DialogDriver::GoToPage(int index) const

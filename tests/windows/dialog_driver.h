@@ -48,6 +48,10 @@ public:
 
     // Operations
     void Click(HWND button) const { SendMessageA(button, BM_CLICK, 0, 0); }
+    // Clicks without waiting: for buttons that open a modal window.
+    void Press(HWND button) const { PostMessageA(button, BM_CLICK, 0, 0); }
+    // Presses "Help" and waits for the help dialog.
+    HWND OpenHelp() const;
     void SetFocusTo(HWND control) const;
     void SelectPageByMouse(int index) const;
     // Goes to a page as a user does, with the arrow keys on the tab strip.
@@ -67,5 +71,5 @@ int32_t RunDialog(PluginLibrary& plugin, TestHost& host, TEffectParamBlock& bloc
 
 // Every window of the library that still exists (top-level, of its class).
 std::vector<HWND> LibraryWindows();
-// True when every top-level window of this thread is enabled.
+// True when every visible top-level window of this thread is enabled.
 bool ThreadWindowsEnabled();
