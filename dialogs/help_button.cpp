@@ -33,4 +33,4 @@ void TScrubwellUIForm::HelpButtonClick()
     help->ShowModal();
 }
 
-}  // namespace scrubwell
+} // namespace scrubwell

@@ -9,4 +9,4 @@ extern const char kHumHelpText[];
 extern const char kHissHelpText[];
 extern const char kNoiseGateHelpText[];
 
-}  // namespace scrubwell
+} // namespace scrubwell

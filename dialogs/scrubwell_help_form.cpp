@@ -9,7 +9,7 @@ const char kTutorialsAddress[] = "https://www.kestrune.com/howto/";
 
 namespace {
 
-constexpr windowing::FontSpec kTitleFont{"MS Sans Serif", 16, true, false};
+constexpr windowing::FontSpec kTitleFont { "MS Sans Serif", 16, true, false };
 constexpr DWORD kMemoStyle = WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL;
 
 bool IsTextBox(HWND window)
@@ -18,9 +18,10 @@ bool IsTextBox(HWND window)
     return GetClassNameA(window, className, sizeof className) && lstrcmpiA(className, "Edit") == 0;
 }
 
-}  // namespace
+} // namespace
 
-TScrubwellHelpForm::TScrubwellHelpForm() : Form(Design{WS_POPUP | WS_CAPTION, 494, 362, false, 279, 185, false})
+TScrubwellHelpForm::TScrubwellHelpForm()
+    : Form(Design { WS_POPUP | WS_CAPTION, 494, 362, false, 279, 185, false })
 {
     FormCreate();
 }
@@ -38,17 +39,16 @@ void TScrubwellHelpForm::CreateControls()
 {
     const HWND form = Handle();
     HelpLabel = windowing::StaticText(CreateChild("Static", "Pops and Clicks Removal Help",
-                                                  WS_VISIBLE | SS_CENTER | SS_NOPREFIX, form, {17, 7, 465, 24},
-                                                  Font(kTitleFont)));
+        WS_VISIBLE | SS_CENTER | SS_NOPREFIX, form, { 17, 7, 465, 24 }, Font(kTitleFont)));
     auto memo = [&](const windowing::Rect& bounds, const char* text) {
         return windowing::Memo(CreateChild("Edit", text, kMemoStyle, form, bounds, FormFont(), WS_EX_CLIENTEDGE));
     };
-    HumMemo = memo({14, 48, 465, 273}, kHumHelpText);
-    HissMemo = memo({12, 48, 465, 273}, kHissHelpText);
-    POPClickMemo = memo({14, 48, 465, 273}, kPopClickHelpText);
-    CloseButton = windowing::PushButton(CreateChild("Button", "&Close", WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON,
-                                                    form, {189, 333, 115, 25}, FormFont()));
-    NoiseReductionMemo = memo({11, 48, 465, 273}, kNoiseGateHelpText);
+    HumMemo = memo({ 14, 48, 465, 273 }, kHumHelpText);
+    HissMemo = memo({ 12, 48, 465, 273 }, kHissHelpText);
+    POPClickMemo = memo({ 14, 48, 465, 273 }, kPopClickHelpText);
+    CloseButton = windowing::PushButton(CreateChild(
+        "Button", "&Close", WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON, form, { 189, 333, 115, 25 }, FormFont()));
+    NoiseReductionMemo = memo({ 11, 48, 465, 273 }, kNoiseGateHelpText);
     SendMessageA(form, DM_SETDEFID, GetDlgCtrlID(CloseButton.Handle()), 0);
     OnClick(CloseButton, [this] { CloseButtonClick(); });
 }
@@ -58,10 +58,8 @@ void TScrubwellHelpForm::FormShow()
     struct Text {
         windowing::Memo& memo;
         bool& linkAdded;
-    } texts[] = {{HissMemo, HissLinkAdded},
-                 {HumMemo, HumLinkAdded},
-                 {POPClickMemo, POPClickLinkAdded},
-                 {NoiseReductionMemo, NoiseReductionLinkAdded}};
+    } texts[] = { { HissMemo, HissLinkAdded }, { HumMemo, HumLinkAdded }, { POPClickMemo, POPClickLinkAdded },
+        { NoiseReductionMemo, NoiseReductionLinkAdded } };
     for (Text& text : texts) {
         if (text.linkAdded || !text.memo.Visible())
             continue;
@@ -84,9 +82,9 @@ bool TScrubwellHelpForm::PreviewKey(const MSG& message)
         return false;
     switch (message.wParam) {
     case VK_ESCAPE:
-        return true;  // no cancel button and no key handler: nothing happens
+        return true; // no cancel button and no key handler: nothing happens
     case VK_RETURN:
-        return IsTextBox(message.hwnd);  // the text box takes the key and does nothing with it
+        return IsTextBox(message.hwnd); // the text box takes the key and does nothing with it
     case VK_TAB:
         if (!IsTextBox(message.hwnd) || GetKeyState(VK_CONTROL) < 0)
             return false;
@@ -106,4 +104,4 @@ bool TScrubwellHelpForm::HandleMessage(UINT message, WPARAM, LPARAM, LRESULT& re
     return true;
 }
 
-}  // namespace scrubwell
+} // namespace scrubwell

@@ -38,4 +38,4 @@ private:
     bool closeHadFocus_ = false;
 };
 
-}  // namespace scrubwell
+} // namespace scrubwell

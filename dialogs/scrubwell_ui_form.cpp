@@ -14,18 +14,18 @@ using windowing::Rect;
 
 namespace {
 
-constexpr windowing::FontSpec kHeadingFont{"MS Sans Serif", 13, true, false};
-constexpr windowing::FontSpec kBodyFont{"MS Sans Serif", 13, false, true};
+constexpr windowing::FontSpec kHeadingFont { "MS Sans Serif", 13, true, false };
+constexpr windowing::FontSpec kBodyFont { "MS Sans Serif", 13, false, true };
 
 constexpr DWORD kLabelStyle = WS_VISIBLE | SS_NOPREFIX;
-constexpr DWORD kReadoutStyle = SS_CENTER | SS_SUNKEN | SS_NOPREFIX;  // hidden
+constexpr DWORD kReadoutStyle = SS_CENTER | SS_SUNKEN | SS_NOPREFIX; // hidden
 constexpr DWORD kSliderStyle = WS_VISIBLE | WS_TABSTOP | TBS_VERT | TBS_NOTICKS | TBS_FIXEDLENGTH;
 constexpr DWORD kRadioStyle = WS_VISIBLE | BS_RADIOBUTTON;
 constexpr DWORD kCheckStyle = WS_VISIBLE | BS_AUTOCHECKBOX;
 constexpr int kThumbLength = 20;
 constexpr int kPageKeyStep = 2;
 
-}  // namespace
+} // namespace
 
 struct TScrubwellUIForm::ToolGroupLayout {
     Rect box;
@@ -37,15 +37,13 @@ struct TScrubwellUIForm::ToolGroupLayout {
 };
 
 TScrubwellUIForm::TScrubwellUIForm()
-    : Form(Design{WS_POPUP | WS_CAPTION | WS_SYSMENU, 540, 443, true, 250, 130, true}),
-      settings_(EffectControls{POPClickTrackBar,        POPClickThresholdBox,   HumTrackBar,
-                               HumBandWidthBox,         HouseCurrentRadioButton, MainsPowerRadioButton,
-                               hint_,                   HissTrackBar,            HissDBBox,
-                               NoiseThresholdTrackBar,  NoiseThresholdStaticText, RemovePOPClicksCheckBox,
-                               EliminateHumCheckBox,    ReduceHissCheckBox,      NoiseReductionCheckBox,
-                               StereoOptionsGroupBox,   LeftChannelRadioButton,  RightChannelRadioButton,
-                               BothChannelsRadioButton},
-                windowing::UserDecimalSeparator())
+    : Form(Design { WS_POPUP | WS_CAPTION | WS_SYSMENU, 540, 443, true, 250, 130, true })
+    , settings_(EffectControls { POPClickTrackBar, POPClickThresholdBox, HumTrackBar, HumBandWidthBox,
+                    HouseCurrentRadioButton, MainsPowerRadioButton, hint_, HissTrackBar, HissDBBox,
+                    NoiseThresholdTrackBar, NoiseThresholdStaticText, RemovePOPClicksCheckBox, EliminateHumCheckBox,
+                    ReduceHissCheckBox, NoiseReductionCheckBox, StereoOptionsGroupBox, LeftChannelRadioButton,
+                    RightChannelRadioButton, BothChannelsRadioButton },
+          windowing::UserDecimalSeparator())
 {
 }
 
@@ -54,14 +52,13 @@ void TScrubwellUIForm::CreateControls()
     const HWND form = Handle();
     // Children are created in tab order within each parent: the dialog manager
     // walks them in that order.
-    EffectsPageControl = windowing::TabControl(CreateChild(
-        WC_TABCONTROLA, "", WS_VISIBLE | WS_TABSTOP | WS_CLIPSIBLINGS | TCS_MULTILINE, form, {4, 3, 534, 313},
-        FormFont()));
-    const char* captions[] = {"Remove Pops and Clicks Settings", "Eliminate Hum Settings", "Reduce Hiss Settings",
-                              "Noise Gate Settings"};
-    HWND* pages[] = {&POPClickTab, &HumTab, &HissTab, &NoiseReductionTab};
+    EffectsPageControl = windowing::TabControl(CreateChild(WC_TABCONTROLA, "",
+        WS_VISIBLE | WS_TABSTOP | WS_CLIPSIBLINGS | TCS_MULTILINE, form, { 4, 3, 534, 313 }, FormFont()));
+    const char* captions[] = { "Remove Pops and Clicks Settings", "Eliminate Hum Settings", "Reduce Hiss Settings",
+        "Noise Gate Settings" };
+    HWND* pages[] = { &POPClickTab, &HumTab, &HissTab, &NoiseReductionTab };
     for (int i = 0; i < 4; ++i) {
-        *pages[i] = CreateContainer(form, {0, 0, 1, 1}, i == 0);
+        *pages[i] = CreateContainer(form, { 0, 0, 1, 1 }, i == 0);
         EffectsPageControl.AddPage(captions[i], *pages[i]);
     }
     const RECT area = EffectsPageControl.PageArea();
@@ -75,12 +72,11 @@ void TScrubwellUIForm::CreateControls()
     CreateSelectionPanel();
 
     OKButton = windowing::PushButton(CreateChild("Button", "&Start Processing",
-                                                 WS_VISIBLE | WS_TABSTOP | WS_GROUP | BS_DEFPUSHBUTTON, form,
-                                                 {85, 416, 120, 24}, FormFont()));
+        WS_VISIBLE | WS_TABSTOP | WS_GROUP | BS_DEFPUSHBUTTON, form, { 85, 416, 120, 24 }, FormFont()));
     CancelButton = windowing::PushButton(
-        CreateChild("Button", "Cancel", WS_VISIBLE | WS_TABSTOP, form, {210, 416, 120, 24}, FormFont()));
+        CreateChild("Button", "Cancel", WS_VISIBLE | WS_TABSTOP, form, { 210, 416, 120, 24 }, FormFont()));
     HelpButton = windowing::PushButton(
-        CreateChild("Button", "&Help", WS_VISIBLE | WS_TABSTOP, form, {334, 416, 120, 24}, FormFont()));
+        CreateChild("Button", "&Help", WS_VISIBLE | WS_TABSTOP, form, { 334, 416, 120, 24 }, FormFont()));
     SendMessageA(form, DM_SETDEFID, GetDlgCtrlID(OKButton.Handle()), 0);
 
     WireEvents();
@@ -91,8 +87,8 @@ void TScrubwellUIForm::CreateLabel(HWND parent, const Rect& bounds, const char* 
     CreateChild("Static", text, kLabelStyle | align, parent, bounds, font);
 }
 
-void TScrubwellUIForm::CreateToolGroupBox(HWND page, const ToolGroupLayout& layout, windowing::TrackBar& slider,
-                                          windowing::StaticText& readout)
+void TScrubwellUIForm::CreateToolGroupBox(
+    HWND page, const ToolGroupLayout& layout, windowing::TrackBar& slider, windowing::StaticText& readout)
 {
     const HWND box = CreateGroupBox(page, layout.box, layout.caption);
     slider = windowing::TrackBar(CreateChild(TRACKBAR_CLASSA, "", kSliderStyle, box, layout.slider, FormFont()));
@@ -101,8 +97,8 @@ void TScrubwellUIForm::CreateToolGroupBox(HWND page, const ToolGroupLayout& layo
     SendMessageA(slider.Handle(), TBM_SETLINESIZE, 0, 1);
     SendMessageA(slider.Handle(), TBM_SETPAGESIZE, 0, kPageKeyStep);
     SendMessageA(slider.Handle(), TBM_CLEARSEL, TRUE, 0);
-    readout = windowing::StaticText(CreateChild("Static", layout.readoutText, kReadoutStyle, box, layout.readout,
-                                                FormFont()));
+    readout = windowing::StaticText(
+        CreateChild("Static", layout.readoutText, kReadoutStyle, box, layout.readout, FormFont()));
     // "More" and "Less" size themselves to their text.
     windowing::StaticText(CreateChild("Static", "More", kLabelStyle, box, layout.more, FormFont())).FitToText();
     windowing::StaticText(CreateChild("Static", "Less", kLabelStyle, box, layout.less, FormFont())).FitToText();
@@ -112,112 +108,107 @@ void TScrubwellUIForm::CreatePopClickPage()
 {
     const HWND page = POPClickTab;
     CreateToolGroupBox(page,
-                       {{3, 4, 85, 165}, "", {27, 15, 24, 13}, {27, 121, 22, 13}, {7, 139, 68, 17}, "",
-                        {29, 32, 26, 90}, 4},
-                       POPClickTrackBar, POPClickThresholdBox);
-    CreateLabel(page, {100, 13, 419, 25}, "Pop and Click Removal", Font(kHeadingFont), SS_CENTER);
-    CreateLabel(page, {100, 48, 413, 40}, "Use this if there are large pops or clicks in your recording.",
-                Font(kBodyFont));
-    CreateLabel(page, {100, 94, 413, 65},
-                "Higher slider settings will remove more pops and clicks, but they may remove more of the sound "
-                "you want to keep.",
-                Font(kBodyFont));
-    CreateLabel(page, {100, 170, 413, 47}, "Try different settings until you get the best one for your file.",
-                Font(kBodyFont));
-    CreateBevel(page, {93, 10, 430, 247});
+        { { 3, 4, 85, 165 }, "", { 27, 15, 24, 13 }, { 27, 121, 22, 13 }, { 7, 139, 68, 17 }, "", { 29, 32, 26, 90 },
+            4 },
+        POPClickTrackBar, POPClickThresholdBox);
+    CreateLabel(page, { 100, 13, 419, 25 }, "Pop and Click Removal", Font(kHeadingFont), SS_CENTER);
+    CreateLabel(
+        page, { 100, 48, 413, 40 }, "Use this if there are large pops or clicks in your recording.", Font(kBodyFont));
+    CreateLabel(page, { 100, 94, 413, 65 },
+        "Higher slider settings will remove more pops and clicks, but they may remove more of the sound "
+        "you want to keep.",
+        Font(kBodyFont));
+    CreateLabel(page, { 100, 170, 413, 47 }, "Try different settings until you get the best one for your file.",
+        Font(kBodyFont));
+    CreateBevel(page, { 93, 10, 430, 247 });
 }
 
 void TScrubwellUIForm::CreateHumPage()
 {
     const HWND page = HumTab;
     CreateToolGroupBox(page,
-                       {{3, 4, 85, 165}, "", {27, 15, 24, 13}, {27, 121, 22, 13}, {7, 139, 68, 17}, "",
-                        {29, 32, 26, 90}, 4},
-                       HumTrackBar, HumBandWidthBox);
-    HumOptions = windowing::GroupBox(CreateGroupBox(page, {93, 185, 431, 74}, "[ &Frequency ]"));
+        { { 3, 4, 85, 165 }, "", { 27, 15, 24, 13 }, { 27, 121, 22, 13 }, { 7, 139, 68, 17 }, "", { 29, 32, 26, 90 },
+            4 },
+        HumTrackBar, HumBandWidthBox);
+    HumOptions = windowing::GroupBox(CreateGroupBox(page, { 93, 185, 431, 74 }, "[ &Frequency ]"));
     HouseCurrentRadioButton = windowing::RadioButton(CreateChild("Button", "60 Hz House Current (&North America)",
-                                                                 kRadioStyle | WS_GROUP, HumOptions.Handle(),
-                                                                 {6, 21, 395, 17}, FormFont()));
+        kRadioStyle | WS_GROUP, HumOptions.Handle(), { 6, 21, 395, 17 }, FormFont()));
     MainsPowerRadioButton = windowing::RadioButton(CreateChild("Button", "50 Hz Mains Power (&Europe and Asia)",
-                                                               kRadioStyle, HumOptions.Handle(), {6, 46, 395, 17},
-                                                               FormFont()));
+        kRadioStyle, HumOptions.Handle(), { 6, 46, 395, 17 }, FormFont()));
     SendMessageA(HouseCurrentRadioButton.Handle(), BM_SETCHECK, BST_CHECKED, 0);
     windowing::RadioButton::UpdateGroupTabStops(HouseCurrentRadioButton.Handle());
-    CreateLabel(page, {100, 13, 413, 21}, "Eliminate Hum", Font(kHeadingFont), SS_CENTER);
-    CreateLabel(page, {100, 54, 413, 33}, "Low pitched hum can come from the power supply.", Font(kBodyFont));
-    CreateLabel(page, {100, 97, 413, 67},
-                "The slider controls how many frequencies are removed, so start with it on the bottom and move it "
-                "up until you find a setting that removes all of the hum.",
-                Font(kBodyFont));
-    CreateBevel(page, {93, 10, 430, 174});
+    CreateLabel(page, { 100, 13, 413, 21 }, "Eliminate Hum", Font(kHeadingFont), SS_CENTER);
+    CreateLabel(page, { 100, 54, 413, 33 }, "Low pitched hum can come from the power supply.", Font(kBodyFont));
+    CreateLabel(page, { 100, 97, 413, 67 },
+        "The slider controls how many frequencies are removed, so start with it on the bottom and move it "
+        "up until you find a setting that removes all of the hum.",
+        Font(kBodyFont));
+    CreateBevel(page, { 93, 10, 430, 174 });
 }
 
 void TScrubwellUIForm::CreateHissPage()
 {
     const HWND page = HissTab;
     CreateToolGroupBox(page,
-                       {{3, 4, 85, 165}, "", {27, 15, 24, 13}, {27, 121, 22, 13}, {7, 139, 68, 17}, "",
-                        {29, 32, 26, 90}, 100},
-                       HissTrackBar, HissDBBox);
-    CreateLabel(page, {100, 14, 415, 25}, "Reduce Hiss", Font(kHeadingFont), SS_CENTER);
-    CreateLabel(page, {100, 55, 415, 72},
-                "This will reduce unwanted tape hiss or other high pitch noise in your recording by applying "
-                "equalization to the highest bands.",
-                Font(kBodyFont));
-    CreateLabel(page, {100, 141, 415, 60},
-                "Try it first with the slider near the bottom, and move it up until you find the best sound.",
-                Font(kBodyFont));
-    CreateBevel(page, {93, 10, 430, 251});
+        { { 3, 4, 85, 165 }, "", { 27, 15, 24, 13 }, { 27, 121, 22, 13 }, { 7, 139, 68, 17 }, "", { 29, 32, 26, 90 },
+            100 },
+        HissTrackBar, HissDBBox);
+    CreateLabel(page, { 100, 14, 415, 25 }, "Reduce Hiss", Font(kHeadingFont), SS_CENTER);
+    CreateLabel(page, { 100, 55, 415, 72 },
+        "This will reduce unwanted tape hiss or other high pitch noise in your recording by applying "
+        "equalization to the highest bands.",
+        Font(kBodyFont));
+    CreateLabel(page, { 100, 141, 415, 60 },
+        "Try it first with the slider near the bottom, and move it up until you find the best sound.", Font(kBodyFont));
+    CreateBevel(page, { 93, 10, 430, 251 });
 }
 
 void TScrubwellUIForm::CreateNoiseGatePage()
 {
     const HWND page = NoiseReductionTab;
     CreateToolGroupBox(page,
-                       {{2, 4, 151, 138}, "[ Amount of Reduction ]", {53, 13, 24, 13}, {53, 112, 22, 13},
-                        {6, 77, 39, 17}, "000", {56, 29, 26, 83}, 100},
-                       NoiseThresholdTrackBar, NoiseThresholdStaticText);
-    CreateLabel(page, {162, 54, 354, 67},
-                "A Noise Gate is a special kind of filter that measures the level of each frequency within the "
-                "sound, and reduces the ones that are likely to be noise.",
-                FormFont());
-    CreateLabel(page, {162, 116, 354, 40},
-                "You control the amount of sound to be removed by moving the slider at the left. ", FormFont());
-    CreateLabel(page, {162, 14, 350, 19}, "Noise Gate", Font(kHeadingFont), SS_CENTER);
-    CreateLabel(page, {162, 159, 354, 72},
-                "At the higher settings it will remove more sound, but it's likely that most of the sound it "
-                "removes will be noise.  At the lower settings it will remove less sound, leaving more of the "
-                "original sound.",
-                FormFont());
-    CreateBevel(page, {155, 10, 367, 247});
+        { { 2, 4, 151, 138 }, "[ Amount of Reduction ]", { 53, 13, 24, 13 }, { 53, 112, 22, 13 }, { 6, 77, 39, 17 },
+            "000", { 56, 29, 26, 83 }, 100 },
+        NoiseThresholdTrackBar, NoiseThresholdStaticText);
+    CreateLabel(page, { 162, 54, 354, 67 },
+        "A Noise Gate is a special kind of filter that measures the level of each frequency within the "
+        "sound, and reduces the ones that are likely to be noise.",
+        FormFont());
+    CreateLabel(page, { 162, 116, 354, 40 },
+        "You control the amount of sound to be removed by moving the slider at the left. ", FormFont());
+    CreateLabel(page, { 162, 14, 350, 19 }, "Noise Gate", Font(kHeadingFont), SS_CENTER);
+    CreateLabel(page, { 162, 159, 354, 72 },
+        "At the higher settings it will remove more sound, but it's likely that most of the sound it "
+        "removes will be noise.  At the lower settings it will remove less sound, leaving more of the "
+        "original sound.",
+        FormFont());
+    CreateBevel(page, { 155, 10, 367, 247 });
 }
 
 void TScrubwellUIForm::CreateSelectionPanel()
 {
-    const HWND panel = CreateContainer(Handle(), {4, 319, 534, 94});
+    const HWND panel = CreateContainer(Handle(), { 4, 319, 534, 94 });
     windowing::SetContainerEdge(panel, EDGE_RAISED);
 
-    EffectOptionGroupBox = windowing::GroupBox(CreateGroupBox(panel, {3, 2, 313, 85}, "[ E&ffect Options ]"));
+    EffectOptionGroupBox = windowing::GroupBox(CreateGroupBox(panel, { 3, 2, 313, 85 }, "[ E&ffect Options ]"));
     const HWND tools = EffectOptionGroupBox.Handle();
     RemovePOPClicksCheckBox = windowing::CheckBox(CreateChild("Button", "Remove &Pops and Clicks",
-                                                              kCheckStyle | WS_GROUP | WS_TABSTOP, tools,
-                                                              {4, 21, 186, 17}, FormFont()));
-    EliminateHumCheckBox =
-        windowing::CheckBox(CreateChild("Button", "Eliminate H&um", kCheckStyle, tools, {192, 23, 116, 17}, FormFont()));
-    NoiseReductionCheckBox =
-        windowing::CheckBox(CreateChild("Button", "&Noise Gate", kCheckStyle, tools, {5, 57, 158, 17}, FormFont()));
-    ReduceHissCheckBox =
-        windowing::CheckBox(CreateChild("Button", "Reduce H&iss", kCheckStyle, tools, {192, 60, 115, 17}, FormFont()));
+        kCheckStyle | WS_GROUP | WS_TABSTOP, tools, { 4, 21, 186, 17 }, FormFont()));
+    EliminateHumCheckBox = windowing::CheckBox(
+        CreateChild("Button", "Eliminate H&um", kCheckStyle, tools, { 192, 23, 116, 17 }, FormFont()));
+    NoiseReductionCheckBox
+        = windowing::CheckBox(CreateChild("Button", "&Noise Gate", kCheckStyle, tools, { 5, 57, 158, 17 }, FormFont()));
+    ReduceHissCheckBox = windowing::CheckBox(
+        CreateChild("Button", "Reduce H&iss", kCheckStyle, tools, { 192, 60, 115, 17 }, FormFont()));
 
-    StereoOptionsGroupBox = windowing::GroupBox(CreateGroupBox(panel, {317, 2, 213, 85}, "[ Stereo &Options ]"));
+    StereoOptionsGroupBox = windowing::GroupBox(CreateGroupBox(panel, { 317, 2, 213, 85 }, "[ Stereo &Options ]"));
     const HWND channels = StereoOptionsGroupBox.Handle();
-    BothChannelsRadioButton = windowing::RadioButton(CreateChild("Button", "Apply to &Both Channels",
-                                                                 kRadioStyle | WS_GROUP, channels, {3, 20, 206, 17},
-                                                                 FormFont()));
+    BothChannelsRadioButton = windowing::RadioButton(CreateChild(
+        "Button", "Apply to &Both Channels", kRadioStyle | WS_GROUP, channels, { 3, 20, 206, 17 }, FormFont()));
     LeftChannelRadioButton = windowing::RadioButton(
-        CreateChild("Button", "Apply to &Left Channel Only", kRadioStyle, channels, {3, 41, 207, 17}, FormFont()));
+        CreateChild("Button", "Apply to &Left Channel Only", kRadioStyle, channels, { 3, 41, 207, 17 }, FormFont()));
     RightChannelRadioButton = windowing::RadioButton(
-        CreateChild("Button", "Apply to &Right Channel Only", kRadioStyle, channels, {3, 62, 206, 17}, FormFont()));
+        CreateChild("Button", "Apply to &Right Channel Only", kRadioStyle, channels, { 3, 62, 206, 17 }, FormFont()));
     SendMessageA(BothChannelsRadioButton.Handle(), BM_SETCHECK, BST_CHECKED, 0);
     windowing::RadioButton::UpdateGroupTabStops(BothChannelsRadioButton.Handle());
 }
@@ -239,14 +230,17 @@ void TScrubwellUIForm::WireEvents()
 int TScrubwellUIForm::ActivePageIndex() const
 {
     const HWND active = EffectsPageControl.ActivePage();
-    const HWND pages[] = {POPClickTab, HumTab, HissTab, NoiseReductionTab};
+    const HWND pages[] = { POPClickTab, HumTab, HissTab, NoiseReductionTab };
     for (int i = 0; i < 4; ++i)
         if (active == pages[i])
             return i;
     return 0;
 }
 
-void TScrubwellUIForm::OpenPage(int index) { EffectsPageControl.SelectPage(index >= 0 && index <= 3 ? index : 0); }
+void TScrubwellUIForm::OpenPage(int index)
+{
+    EffectsPageControl.SelectPage(index >= 0 && index <= 3 ? index : 0);
+}
 
 void TScrubwellUIForm::EffectsPageControlChange()
 {
@@ -280,14 +274,14 @@ bool TScrubwellUIForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam,
     case WM_ACTIVATEAPP:
         result = WMActivateApp(wParam, lParam);
         return true;
-    case SCRUBWELL_UM_DISABLESTART:  // UMDisableStart
+    case SCRUBWELL_UM_DISABLESTART: // UMDisableStart
         OKButton.Enable(false);
         result = 0;
         return true;
-    case SCRUBWELL_UM_QUERYLOADED:  // UMQueryLoaded
+    case SCRUBWELL_UM_QUERYLOADED: // UMQueryLoaded
         result = SettingsLoaded ? 1 : 0;
         return true;
-    case SCRUBWELL_UM_SHOWDIALOG:  // UMShowDialog
+    case SCRUBWELL_UM_SHOWDIALOG: // UMShowDialog
         if (ScrubwellUIForm)
             ScrubwellUIForm->ShowWindowNow();
         result = 0;
@@ -309,4 +303,4 @@ LRESULT TScrubwellUIForm::WMActivateApp(WPARAM wParam, LPARAM lParam)
     return result;
 }
 
-}  // namespace scrubwell
+} // namespace scrubwell

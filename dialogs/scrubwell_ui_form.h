@@ -56,8 +56,8 @@ private:
     void WireEvents();
     struct ToolGroupLayout;
     // A tool's group box: "More", the slider, "Less" and the hidden readout.
-    void CreateToolGroupBox(HWND page, const ToolGroupLayout& layout, windowing::TrackBar& slider,
-                            windowing::StaticText& readout);
+    void CreateToolGroupBox(
+        HWND page, const ToolGroupLayout& layout, windowing::TrackBar& slider, windowing::StaticText& readout);
     void CreateLabel(HWND parent, const windowing::Rect& bounds, const char* text, HFONT font, DWORD align = SS_LEFT);
 
     void EffectsPageControlChange();
@@ -69,4 +69,4 @@ private:
     EffectSettings settings_;
 };
 
-}  // namespace scrubwell
+} // namespace scrubwell

@@ -44,8 +44,8 @@ enum {
  * ShowEffectDialog runs. Parameters are ignored.
  */
 #define SCRUBWELL_UM_DISABLESTART 1029 /* disables "Start Processing" for the rest of the run; replies 0 */
-#define SCRUBWELL_UM_QUERYLOADED 1030  /* replies 1 once settings have been loaded, else 0 */
-#define SCRUBWELL_UM_SHOWDIALOG 1031   /* makes the dialog visible; replies 0 */
+#define SCRUBWELL_UM_QUERYLOADED 1030 /* replies 1 once settings have been loaded, else 0 */
+#define SCRUBWELL_UM_SHOWDIALOG 1031 /* makes the dialog visible; replies 0 */
 
 /*
  * Besides, after every page change the user makes, the dialog sends the host's

@@ -9,7 +9,7 @@ bool LoadBlockFile(const std::string& path, TEffectParamBlock& block)
 {
     std::memset(&block, 0, sizeof block);
     std::ifstream file(path, std::ios::binary);
-    const std::vector<char> bytes{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+    const std::vector<char> bytes { std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>() };
     if (bytes.size() != sizeof block)
         return false;
     std::memcpy(&block, bytes.data(), sizeof block);

@@ -26,14 +26,14 @@ public:
     std::string text_;
 };
 
-}  // namespace
+} // namespace
 
 std::string DescribeBlock(const TEffectParamBlock& b)
 {
     Listing l;
     l.Line(0, "BlockHeader",
-           std::to_string(b.BlockHeader[0]) + " " + std::to_string(b.BlockHeader[1]) + " " +
-               std::to_string(b.BlockHeader[2]) + " " + std::to_string(b.BlockHeader[3]));
+        std::to_string(b.BlockHeader[0]) + " " + std::to_string(b.BlockHeader[1]) + " "
+            + std::to_string(b.BlockHeader[2]) + " " + std::to_string(b.BlockHeader[3]));
     l.Integer(16, "ChannelCode", b.ChannelCode);
     char flags[16];
     std::snprintf(flags, sizeof flags, "0x%04X", static_cast<unsigned>(b.EffectFlags));

@@ -16,7 +16,7 @@ bool SaveScreenBitmap(const std::string& path)
     BitBlt(memory, 0, 0, width, height, screen, 0, 0, SRCCOPY);
     SelectObject(memory, old);
 
-    BITMAPINFOHEADER info{};
+    BITMAPINFOHEADER info {};
     info.biSize = sizeof info;
     info.biWidth = width;
     info.biHeight = height;
@@ -30,7 +30,7 @@ bool SaveScreenBitmap(const std::string& path)
     DeleteDC(memory);
     ReleaseDC(nullptr, screen);
 
-    BITMAPFILEHEADER header{};
+    BITMAPFILEHEADER header {};
     header.bfType = 0x4D42;
     header.bfOffBits = sizeof header + sizeof info;
     header.bfSize = header.bfOffBits + static_cast<DWORD>(pixels.size());

@@ -50,19 +50,19 @@ HWND FindDialog()
 
 void ShowReport()
 {
-    TEffectParamBlock block{};
+    TEffectParamBlock block {};
     const bool loaded = LoadBlockFile(host.blockFile, block);
-    std::string text = host.lastResult + "\r\nWM_PAINT requests received from the dialog: " +
-                       std::to_string(host.paintRequests) + "\r\nBlock file: " + host.blockFile +
-                       (loaded ? "" : " (new)") + "\r\n\r\n" + DescribeBlock(block);
+    std::string text = host.lastResult
+        + "\r\nWM_PAINT requests received from the dialog: " + std::to_string(host.paintRequests)
+        + "\r\nBlock file: " + host.blockFile + (loaded ? "" : " (new)") + "\r\n\r\n" + DescribeBlock(block);
     SetWindowTextA(host.report, text.c_str());
 }
 
 int OpenEffect()
 {
-    TEffectParamBlock block{};
+    TEffectParamBlock block {};
     LoadBlockFile(host.blockFile, block);
-    TWaveFormat format{};
+    TWaveFormat format {};
     format.FormatTag = 1;
     format.Channels = host.mono ? 1 : 2;
     format.SamplesPerSec = 44100;
@@ -71,8 +71,10 @@ int OpenEffect()
     format.AvgBytesPerSec = format.SamplesPerSec * format.BlockAlign;
     const int32_t result = host.showEffectDialog(host.window, 0, 0, format, &block);
     SaveBlockFile(host.blockFile, block);
-    host.lastResult = "ShowEffectDialog returned " + std::to_string(result) +
-                      (result == 0 ? " (accepted)" : result == 2 ? " (not accepted)" : " (failed)");
+    host.lastResult = "ShowEffectDialog returned " + std::to_string(result)
+        + (result == 0        ? " (accepted)"
+                : result == 2 ? " (not accepted)"
+                              : " (failed)");
     ShowReport();
     return result;
 }
@@ -104,7 +106,10 @@ HWND FindHelp()
     return nullptr;
 }
 
-HWND FindButton(HWND parent, const char* caption) { return FindWindowExA(parent, nullptr, "Button", caption); }
+HWND FindButton(HWND parent, const char* caption)
+{
+    return FindWindowExA(parent, nullptr, "Button", caption);
+}
 
 // One step per tick: a page, its screenshot, its help, the help's screenshot.
 void CALLBACK TourTick(HWND, UINT, UINT_PTR timer, DWORD)
@@ -113,7 +118,7 @@ void CALLBACK TourTick(HWND, UINT, UINT_PTR timer, DWORD)
     if (!dialog)
         return;
     const HWND tabs = FindWindowExA(dialog, nullptr, "SysTabControl32", nullptr);
-    static const char* pages[] = {"page1-pops-and-clicks", "page2-hum", "page3-hiss", "page4-noise-gate"};
+    static const char* pages[] = { "page1-pops-and-clicks", "page2-hum", "page3-hiss", "page4-noise-gate" };
     const int page = tourStep / 4;
     if (page < 4) {
         switch (tourStep % 4) {
@@ -122,7 +127,7 @@ void CALLBACK TourTick(HWND, UINT, UINT_PTR timer, DWORD)
             break;
         case 1:
             PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(FindButton(dialog, "&Help")), BN_CLICKED),
-                         reinterpret_cast<LPARAM>(FindButton(dialog, "&Help")));
+                reinterpret_cast<LPARAM>(FindButton(dialog, "&Help")));
             break;
         case 2:
             Capture((std::string(pages[page]) + "-help").c_str());
@@ -130,7 +135,7 @@ void CALLBACK TourTick(HWND, UINT, UINT_PTR timer, DWORD)
         case 3:
             if (const HWND help = FindHelp())
                 PostMessageA(help, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(FindButton(help, "&Close")), BN_CLICKED),
-                             reinterpret_cast<LPARAM>(FindButton(help, "&Close")));
+                    reinterpret_cast<LPARAM>(FindButton(help, "&Close")));
             SetFocus(tabs);
             PressKey(tabs, VK_RIGHT);
             break;
@@ -145,14 +150,14 @@ void CALLBACK TourTick(HWND, UINT, UINT_PTR timer, DWORD)
 
 void RunTour()
 {
-    TEffectParamBlock block{};
+    TEffectParamBlock block {};
     LoadBlockFile(host.blockFile, block);
     WriteTextFile(host.tourDirectory + "\\block-before.txt", DescribeBlock(block));
     SetTimer(nullptr, 0, 700, TourTick);
     const int result = OpenEffect();
     LoadBlockFile(host.blockFile, block);
     WriteTextFile(host.tourDirectory + "\\block-after.txt",
-                  "ShowEffectDialog returned " + std::to_string(result) + "\n\n" + DescribeBlock(block));
+        "ShowEffectDialog returned " + std::to_string(result) + "\n\n" + DescribeBlock(block));
     Capture("host-after");
     std::printf("scrubwell-host: tour done, ShowEffectDialog returned %d\n", result);
     PostQuitMessage(result == 0 ? 0 : 1);
@@ -165,8 +170,8 @@ LRESULT CALLBACK HostProc(HWND window, UINT message, WPARAM wParam, LPARAM lPara
     switch (message) {
     case WM_CREATE:
         host.report = CreateWindowExA(WS_EX_CLIENTEDGE, "Edit", "",
-                                      WS_CHILD | WS_VISIBLE | WS_VSCROLL | ES_MULTILINE | ES_READONLY, 0, 0, 0, 0,
-                                      window, nullptr, nullptr, nullptr);
+            WS_CHILD | WS_VISIBLE | WS_VSCROLL | ES_MULTILINE | ES_READONLY, 0, 0, 0, 0, window, nullptr, nullptr,
+            nullptr);
         SendMessageA(host.report, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(ANSI_FIXED_FONT)), 0);
         return 0;
     case WM_SIZE:
@@ -217,28 +222,27 @@ LRESULT CALLBACK RemoteProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
 
 DWORD WINAPI RemoteThread(LPVOID)
 {
-    WNDCLASSA remoteClass{};
+    WNDCLASSA remoteClass {};
     remoteClass.lpfnWndProc = RemoteProc;
     remoteClass.hInstance = GetModuleHandleA(nullptr);
     remoteClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
     remoteClass.lpszClassName = "ScrubwellHostRemote";
     RegisterClassA(&remoteClass);
-    HWND remote = CreateWindowExA(WS_EX_TOOLWINDOW, remoteClass.lpszClassName, "Host messages",
-                                  WS_CAPTION | WS_VISIBLE, 620, 40, 260, 170, nullptr, nullptr, nullptr, nullptr);
+    HWND remote = CreateWindowExA(WS_EX_TOOLWINDOW, remoteClass.lpszClassName, "Host messages", WS_CAPTION | WS_VISIBLE,
+        620, 40, 260, 170, nullptr, nullptr, nullptr, nullptr);
     const struct {
         const char* caption;
         UINT message;
-    } buttons[] = {{"1029 Disable Start", SCRUBWELL_UM_DISABLESTART},
-                   {"1030 Query loaded", SCRUBWELL_UM_QUERYLOADED},
-                   {"1031 Show dialog", SCRUBWELL_UM_SHOWDIALOG}};
+    } buttons[] = { { "1029 Disable Start", SCRUBWELL_UM_DISABLESTART },
+        { "1030 Query loaded", SCRUBWELL_UM_QUERYLOADED }, { "1031 Show dialog", SCRUBWELL_UM_SHOWDIALOG } };
     int top = 8;
     for (const auto& button : buttons) {
         CreateWindowExA(0, "Button", button.caption, WS_CHILD | WS_VISIBLE, 8, top, 236, 24, remote,
-                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(button.message)), nullptr, nullptr);
+            reinterpret_cast<HMENU>(static_cast<INT_PTR>(button.message)), nullptr, nullptr);
         top += 30;
     }
-    CreateWindowExA(0, "Static", "", WS_CHILD | WS_VISIBLE, 8, top + 4, 236, 20, remote,
-                    reinterpret_cast<HMENU>(1), nullptr, nullptr);
+    CreateWindowExA(0, "Static", "", WS_CHILD | WS_VISIBLE, 8, top + 4, 236, 20, remote, reinterpret_cast<HMENU>(1),
+        nullptr, nullptr);
     MSG message;
     while (GetMessageA(&message, nullptr, 0, 0) > 0) {
         TranslateMessage(&message);
@@ -263,12 +267,12 @@ bool LoadLibraryExports()
     if (host.getEffectInfo(name, second, icon, engine, &size) != 0 || size != SCRUBWELL_BLOCK_SIZE)
         return false;
     host.effectName = name;
-    std::printf("Effect: %s (%s), icon %s, engine %s, block %d bytes\n", name, second, icon, engine,
-                static_cast<int>(size));
+    std::printf(
+        "Effect: %s (%s), icon %s, engine %s, block %d bytes\n", name, second, icon, engine, static_cast<int>(size));
     return true;
 }
 
-}  // namespace
+} // namespace
 
 int main(int argc, char** argv)
 {
@@ -286,7 +290,7 @@ int main(int argc, char** argv)
         return 1;
     }
 
-    WNDCLASSA hostClass{};
+    WNDCLASSA hostClass {};
     hostClass.lpfnWndProc = HostProc;
     hostClass.hInstance = GetModuleHandleA(nullptr);
     hostClass.hCursor = LoadCursor(nullptr, IDC_ARROW);
@@ -298,7 +302,7 @@ int main(int argc, char** argv)
     HMENU menu = CreateMenu();
     AppendMenuA(menu, MF_POPUP, reinterpret_cast<UINT_PTR>(effects), "&Effects");
     host.window = CreateWindowExA(0, hostClass.lpszClassName, "Scrubwell demo host", WS_OVERLAPPEDWINDOW | WS_VISIBLE,
-                                  20, 20, 600, 700, nullptr, menu, hostClass.hInstance, nullptr);
+        20, 20, 600, 700, nullptr, menu, hostClass.hInstance, nullptr);
     ShowReport();
     if (host.tourDirectory.empty())
         CreateThread(nullptr, 0, RemoteThread, nullptr, 0, nullptr);

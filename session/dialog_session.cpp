@@ -28,7 +28,7 @@ public:
     std::unique_ptr<TScrubwellHelpForm> help;
 };
 
-}  // namespace
+} // namespace
 
 int32_t RunDialogSession(void* parent, TEffectParamBlock* block)
 {
@@ -64,4 +64,4 @@ int32_t RunDialogSession(void* parent, TEffectParamBlock* block)
     }
 }
 
-}  // namespace scrubwell
+} // namespace scrubwell

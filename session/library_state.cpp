@@ -7,4 +7,4 @@ TScrubwellHelpForm* ScrubwellHelpForm = nullptr;
 HWND HostWindow = nullptr;
 int32_t LastPageIndex = 0;
 
-}  // namespace scrubwell
+} // namespace scrubwell

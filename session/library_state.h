@@ -11,9 +11,9 @@ namespace scrubwell {
 class TScrubwellUIForm;
 class TScrubwellHelpForm;
 
-extern TScrubwellUIForm* ScrubwellUIForm;      // the main dialog of the running session, or none
-extern TScrubwellHelpForm* ScrubwellHelpForm;  // its help dialog, or none
-extern HWND HostWindow;                        // the host's window during a session, else 0
-extern int32_t LastPageIndex;                  // the page active when the user last accepted
+extern TScrubwellUIForm* ScrubwellUIForm; // the main dialog of the running session, or none
+extern TScrubwellHelpForm* ScrubwellHelpForm; // its help dialog, or none
+extern HWND HostWindow; // the host's window during a session, else 0
+extern int32_t LastPageIndex; // the page active when the user last accepted
 
-}  // namespace scrubwell
+} // namespace scrubwell

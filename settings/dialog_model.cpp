@@ -18,7 +18,10 @@ void ModelSlider::SetMax(int max)
     Clamp(position_);
 }
 
-void ModelSlider::SetPosition(int position) { Clamp(position); }
+void ModelSlider::SetPosition(int position)
+{
+    Clamp(position);
+}
 
 void ModelSlider::Clamp(int position)
 {
@@ -45,15 +48,13 @@ void ModelToggle::SetChecked(bool checked)
 
 DialogModel::DialogModel()
     : settings(
-          EffectControls{POPClickTrackBar,         POPClickThresholdBox,    HumTrackBar,          HumBandWidthBox,
-                         HouseCurrentRadioButton,  MainsPowerRadioButton,   Hint,                 HissTrackBar,
-                         HissDBBox,                NoiseThresholdTrackBar,  NoiseThresholdStaticText,
-                         RemovePOPClicksCheckBox,  EliminateHumCheckBox,    ReduceHissCheckBox,   NoiseReductionCheckBox,
-                         StereoOptionsGroupBox,    LeftChannelRadioButton,  RightChannelRadioButton,
-                         BothChannelsRadioButton},
-          "."),
-      humGroup_{&HouseCurrentRadioButton, &MainsPowerRadioButton},
-      channelGroup_{&LeftChannelRadioButton, &RightChannelRadioButton, &BothChannelsRadioButton}
+        EffectControls { POPClickTrackBar, POPClickThresholdBox, HumTrackBar, HumBandWidthBox, HouseCurrentRadioButton,
+            MainsPowerRadioButton, Hint, HissTrackBar, HissDBBox, NoiseThresholdTrackBar, NoiseThresholdStaticText,
+            RemovePOPClicksCheckBox, EliminateHumCheckBox, ReduceHissCheckBox, NoiseReductionCheckBox,
+            StereoOptionsGroupBox, LeftChannelRadioButton, RightChannelRadioButton, BothChannelsRadioButton },
+        ".")
+    , humGroup_ { &HouseCurrentRadioButton, &MainsPowerRadioButton }
+    , channelGroup_ { &LeftChannelRadioButton, &RightChannelRadioButton, &BothChannelsRadioButton }
 {
     for (ModelToggle* radio : humGroup_)
         radio->JoinGroup(&humGroup_);
@@ -67,4 +68,4 @@ DialogModel::DialogModel()
     NoiseThresholdTrackBar.OnChange = [this] { settings.NoiseThresholdTrackBarChange(); };
 }
 
-}  // namespace scrubwell
+} // namespace scrubwell

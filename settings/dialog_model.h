@@ -14,7 +14,11 @@ namespace scrubwell {
 
 class ModelSlider final : public SliderControl {
 public:
-    ModelSlider(int min, int max) : min_(min), max_(max) {}
+    ModelSlider(int min, int max)
+        : min_(min)
+        , max_(max)
+    {
+    }
     void SetMin(int min) override;
     void SetMax(int max) override;
     void SetPosition(int position) override;
@@ -28,7 +32,10 @@ private:
 
 class ModelText final : public TextControl {
 public:
-    explicit ModelText(std::string text = "") : text(std::move(text)) {}
+    explicit ModelText(std::string text = "")
+        : text(std::move(text))
+    {
+    }
     void SetText(const std::string& value) override { text = value; }
     std::string text;
 };
@@ -42,7 +49,10 @@ public:
 // A check box, or a radio button when it belongs to a group.
 class ModelToggle final : public ToggleControl {
 public:
-    explicit ModelToggle(bool checked = false) : checked_(checked) {}
+    explicit ModelToggle(bool checked = false)
+        : checked_(checked)
+    {
+    }
     bool Checked() const override { return checked_; }
     void SetChecked(bool checked) override;
     void SetEnabled(bool value) override { enabled = value; }
@@ -61,17 +71,17 @@ public:
     DialogModel(const DialogModel&) = delete;
     DialogModel& operator=(const DialogModel&) = delete;
 
-    ModelSlider POPClickTrackBar{0, 4};
+    ModelSlider POPClickTrackBar { 0, 4 };
     ModelText POPClickThresholdBox;
-    ModelSlider HumTrackBar{0, 4};
+    ModelSlider HumTrackBar { 0, 4 };
     ModelText HumBandWidthBox;
-    ModelToggle HouseCurrentRadioButton{true};
+    ModelToggle HouseCurrentRadioButton { true };
     ModelToggle MainsPowerRadioButton;
     ModelText Hint;
-    ModelSlider HissTrackBar{0, 100};
+    ModelSlider HissTrackBar { 0, 100 };
     ModelText HissDBBox;
-    ModelSlider NoiseThresholdTrackBar{0, 100};
-    ModelText NoiseThresholdStaticText{"000"};
+    ModelSlider NoiseThresholdTrackBar { 0, 100 };
+    ModelText NoiseThresholdStaticText { "000" };
     ModelToggle RemovePOPClicksCheckBox;
     ModelToggle EliminateHumCheckBox;
     ModelToggle ReduceHissCheckBox;
@@ -79,7 +89,7 @@ public:
     ModelEnable StereoOptionsGroupBox;
     ModelToggle LeftChannelRadioButton;
     ModelToggle RightChannelRadioButton;
-    ModelToggle BothChannelsRadioButton{true};
+    ModelToggle BothChannelsRadioButton { true };
 
     EffectSettings settings;
 
@@ -88,4 +98,4 @@ private:
     std::vector<ModelToggle*> channelGroup_;
 };
 
-}  // namespace scrubwell
+} // namespace scrubwell

@@ -49,4 +49,4 @@ protected:
     ~TextControl() = default;
 };
 
-}  // namespace scrubwell
+} // namespace scrubwell

@@ -11,16 +11,23 @@ bool SettingsLoaded = false;
 
 namespace {
 
-uint16_t Switch(bool on) { return on ? 1 : 0; }
+uint16_t Switch(bool on)
+{
+    return on ? 1 : 0;
+}
 
-}  // namespace
+} // namespace
 
 EffectSettings::EffectSettings(const EffectControls& controls, std::string decimalSeparator)
-    : c_(controls), decimalSeparator_(std::move(decimalSeparator))
+    : c_(controls)
+    , decimalSeparator_(std::move(decimalSeparator))
 {
 }
 
-std::string EffectSettings::Text(long double value) const { return NumberText(value, decimalSeparator_); }
+std::string EffectSettings::Text(long double value) const
+{
+    return NumberText(value, decimalSeparator_);
+}
 
 void EffectSettings::Check(ToggleControl& toolCheckBox)
 {
@@ -50,8 +57,7 @@ bool EffectSettings::SetDefaults(TEffectParamBlock* block)
     c_.EliminateHumCheckBox.SetChecked(false);
     c_.ReduceHissCheckBox.SetChecked(false);
     // Only the low-order bytes take part in this test.
-    if ((block->LeftOnlyChosen & 0xFF) == 0 && (block->RightOnlyChosen & 0xFF) == 0 &&
-        (block->BothChosen & 0xFF) == 0)
+    if ((block->LeftOnlyChosen & 0xFF) == 0 && (block->RightOnlyChosen & 0xFF) == 0 && (block->BothChosen & 0xFF) == 0)
         block->BothChosen = 1;
     block->EffectFlags = 0;
     SettingsLoaded = true;
@@ -94,9 +100,9 @@ bool EffectSettings::StoreSettings(TEffectParamBlock* block)
     block->HissOn = Switch(c_.ReduceHissCheckBox.Checked());
     block->GateOn = Switch(c_.NoiseReductionCheckBox.Checked());
 
-    block->ChannelCode = block->LeftOnlyChosen == 1    ? kChannelLeft
-                         : block->RightOnlyChosen == 1 ? kChannelRight
-                                                       : kChannelBoth;
+    block->ChannelCode = block->LeftOnlyChosen == 1 ? kChannelLeft
+        : block->RightOnlyChosen == 1               ? kChannelRight
+                                                    : kChannelBoth;
     uint32_t flags = 0;
     if (block->PopClickOn == 1)
         flags |= kFlagPopClick;
@@ -127,4 +133,4 @@ bool EffectSettings::CancelButtonClick()
     return true;
 }
 
-}  // namespace scrubwell
+} // namespace scrubwell

@@ -19,7 +19,7 @@ struct EffectControls {
     TextControl& HumBandWidthBox;
     ToggleControl& HouseCurrentRadioButton;
     ToggleControl& MainsPowerRadioButton;
-    TextControl& Hint;  // the dialog's hint text, never shown
+    TextControl& Hint; // the dialog's hint text, never shown
 
     SliderControl& HissTrackBar;
     TextControl& HissDBBox;
@@ -84,4 +84,4 @@ private:
     std::string decimalSeparator_;
 };
 
-}  // namespace scrubwell
+} // namespace scrubwell

@@ -9,7 +9,7 @@ namespace {
 
 constexpr char kDecibels[] = " dB";
 
-}  // namespace
+} // namespace
 
 bool EffectSettings::LoadHissSettings(TEffectParamBlock* block)
 {
@@ -50,4 +50,4 @@ void EffectSettings::HissTrackBarChange()
         c_.HissDBBox.SetText(Text(HissReadoutValue(position)) + kDecibels);
 }
 
-}  // namespace scrubwell
+} // namespace scrubwell

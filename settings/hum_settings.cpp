@@ -11,9 +11,12 @@ namespace {
 constexpr char kOctaves[] = " Octaves";
 
 // Only the low-order byte of a frequency word counts when the load reads it.
-bool LowByteSet(uint16_t word) { return (word & 0xFF) != 0; }
+bool LowByteSet(uint16_t word)
+{
+    return (word & 0xFF) != 0;
+}
 
-}  // namespace
+} // namespace
 
 bool EffectSettings::LoadHumSettings(TEffectParamBlock* block)
 {
@@ -56,8 +59,14 @@ void EffectSettings::HumTrackBarChange()
         c_.HumBandWidthBox.SetText(Text(HumReadoutWidth(position)) + kOctaves);
 }
 
-void EffectSettings::HouseCurrentRadioButtonClick() { Check(c_.EliminateHumCheckBox); }
+void EffectSettings::HouseCurrentRadioButtonClick()
+{
+    Check(c_.EliminateHumCheckBox);
+}
 
-void EffectSettings::MainsPowerRadioButtonClick() { Check(c_.EliminateHumCheckBox); }
+void EffectSettings::MainsPowerRadioButtonClick()
+{
+    Check(c_.EliminateHumCheckBox);
+}
 
-}  // namespace scrubwell
+} // namespace scrubwell

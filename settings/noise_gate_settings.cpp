@@ -42,4 +42,4 @@ void EffectSettings::NoiseThresholdTrackBarChange()
         c_.NoiseThresholdStaticText.SetText(std::to_string(kGateSliderMax - position));
 }
 
-}  // namespace scrubwell
+} // namespace scrubwell

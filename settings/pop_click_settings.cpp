@@ -40,4 +40,4 @@ void EffectSettings::POPClickTrackBarChange()
         c_.POPClickThresholdBox.SetText(Text(ClickReadoutValue(position)));
 }
 
-}  // namespace scrubwell
+} // namespace scrubwell

@@ -3,27 +3,38 @@
 namespace scrubwell::windowing {
 namespace {
 
-bool IsButtonChecked(HWND button) { return SendMessageA(button, BM_GETCHECK, 0, 0) == BST_CHECKED; }
+bool IsButtonChecked(HWND button)
+{
+    return SendMessageA(button, BM_GETCHECK, 0, 0) == BST_CHECKED;
+}
 
 void SetButtonCheck(HWND button, bool checked)
 {
     SendMessageA(button, BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
 }
 
-}  // namespace
+} // namespace
 
-bool CheckBox::Checked() const { return IsButtonChecked(handle_); }
+bool CheckBox::Checked() const
+{
+    return IsButtonChecked(handle_);
+}
 
-void CheckBox::SetChecked(bool checked) { SetButtonCheck(handle_, checked); }
+void CheckBox::SetChecked(bool checked)
+{
+    SetButtonCheck(handle_, checked);
+}
 
-bool RadioButton::Checked() const { return IsButtonChecked(handle_); }
+bool RadioButton::Checked() const
+{
+    return IsButtonChecked(handle_);
+}
 
 void RadioButton::SetChecked(bool checked)
 {
     const bool wasChecked = Checked();
     if (checked) {
-        for (HWND sibling = GetWindow(GetParent(handle_), GW_CHILD); sibling;
-             sibling = GetWindow(sibling, GW_HWNDNEXT))
+        for (HWND sibling = GetWindow(GetParent(handle_), GW_CHILD); sibling; sibling = GetWindow(sibling, GW_HWNDNEXT))
             if (sibling != handle_ && IsRadioButton(sibling))
                 SetButtonCheck(sibling, false);
     }
@@ -54,4 +65,4 @@ void RadioButton::UpdateGroupTabStops(HWND window)
     }
 }
 
-}  // namespace scrubwell::windowing
+} // namespace scrubwell::windowing

@@ -35,4 +35,4 @@ public:
     static void UpdateGroupTabStops(HWND window);
 };
 
-}  // namespace scrubwell::windowing
+} // namespace scrubwell::windowing

@@ -4,7 +4,10 @@
 
 namespace scrubwell::windowing {
 
-bool Control::Visible() const { return (GetWindowLongA(handle_, GWL_STYLE) & WS_VISIBLE) != 0; }
+bool Control::Visible() const
+{
+    return (GetWindowLongA(handle_, GWL_STYLE) & WS_VISIBLE) != 0;
+}
 
 std::string Control::Text() const
 {
@@ -16,7 +19,7 @@ std::string Control::Text() const
 
 RECT Control::Bounds() const
 {
-    RECT bounds{};
+    RECT bounds {};
     GetWindowRect(handle_, &bounds);
     MapWindowPoints(HWND_DESKTOP, GetParent(handle_), reinterpret_cast<POINT*>(&bounds), 2);
     return bounds;
@@ -27,4 +30,4 @@ void Control::NotifyChanged() const
     SendMessageA(GetAncestor(handle_, GA_ROOT), WM_CONTROL_CHANGED, 0, reinterpret_cast<LPARAM>(handle_));
 }
 
-}  // namespace scrubwell::windowing
+} // namespace scrubwell::windowing

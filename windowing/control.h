@@ -12,14 +12,17 @@ namespace scrubwell::windowing {
 class Control {
 public:
     Control() = default;
-    explicit Control(HWND handle) : handle_(handle) {}
+    explicit Control(HWND handle)
+        : handle_(handle)
+    {
+    }
 
     // Attributes
     HWND Handle() const { return handle_; }
-    bool Visible() const;  // the control's own visibility, whatever its parents'
+    bool Visible() const; // the control's own visibility, whatever its parents'
     bool Enabled() const { return IsWindowEnabled(handle_) != FALSE; }
     std::string Text() const;
-    RECT Bounds() const;  // left, top, right, bottom in the parent's client area
+    RECT Bounds() const; // left, top, right, bottom in the parent's client area
 
     // Operations
     void Show(bool visible) const { ShowWindow(handle_, visible ? SW_SHOWNA : SW_HIDE); }
@@ -36,4 +39,4 @@ protected:
     HWND handle_ = nullptr;
 };
 
-}  // namespace scrubwell::windowing
+} // namespace scrubwell::windowing

@@ -94,15 +94,18 @@ BOOL CALLBACK DisableWindow(HWND window, LPARAM context)
     return TRUE;
 }
 
-}  // namespace
+} // namespace
 
 bool FontSpec::operator<(const FontSpec& other) const
 {
-    return std::make_tuple(std::string(face), height, bold, fixedPitch) <
-           std::make_tuple(std::string(other.face), other.height, other.bold, other.fixedPitch);
+    return std::make_tuple(std::string(face), height, bold, fixedPitch)
+        < std::make_tuple(std::string(other.face), other.height, other.bold, other.fixedPitch);
 }
 
-Form::Form(const Design& design) : design_(design) {}
+Form::Form(const Design& design)
+    : design_(design)
+{
+}
 
 Form::~Form()
 {
@@ -115,11 +118,10 @@ HWND Form::Handle()
     if (handle_)
         return handle_;
     RegisterWindowClasses();
-    RECT frame{0, 0, design_.clientWidth, design_.clientHeight};
+    RECT frame { 0, 0, design_.clientWidth, design_.clientHeight };
     AdjustWindowRectEx(&frame, design_.style, FALSE, kFormExStyle);
-    const HWND window =
-        CreateWindowExA(kFormExStyle, kFormClass, caption_.c_str(), design_.style, design_.left, design_.top,
-                        frame.right - frame.left, frame.bottom - frame.top, parent_, nullptr, ModuleInstance(), this);
+    const HWND window = CreateWindowExA(kFormExStyle, kFormClass, caption_.c_str(), design_.style, design_.left,
+        design_.top, frame.right - frame.left, frame.bottom - frame.top, parent_, nullptr, ModuleInstance(), this);
     if (!window)
         throw WindowCreationError("form window not created");
     try {
@@ -168,17 +170,17 @@ void Form::SetModalResult(int result)
 
 void Form::OnClick(const Control& control, Handler handler)
 {
-    bindings_[control.Handle()] = Binding{Binding::kClick, std::move(handler), 0};
+    bindings_[control.Handle()] = Binding { Binding::kClick, std::move(handler), 0 };
 }
 
 void Form::OnSliderChange(const TrackBar& slider, Handler handler)
 {
-    bindings_[slider.Handle()] = Binding{Binding::kSlider, std::move(handler), slider.Position()};
+    bindings_[slider.Handle()] = Binding { Binding::kSlider, std::move(handler), slider.Position() };
 }
 
 void Form::OnPageChange(const TabControl& tabs, Handler handler)
 {
-    bindings_[tabs.Handle()] = Binding{Binding::kPage, std::move(handler), 0};
+    bindings_[tabs.Handle()] = Binding { Binding::kPage, std::move(handler), 0 };
 }
 
 int Form::ShowModal()
@@ -188,7 +190,7 @@ int Form::ShowModal()
         std::rethrow_exception(std::exchange(failure_, nullptr));
     modalResult_ = kModalNone;
 
-    DisabledWindows disabled{self, {}};
+    DisabledWindows disabled { self, {} };
     EnumThreadWindows(GetCurrentThreadId(), DisableWindow, reinterpret_cast<LPARAM>(&disabled));
     if (design_.centred) {
         RECT frame;
@@ -196,7 +198,7 @@ int Form::ShowModal()
         const int width = frame.right - frame.left;
         const int height = frame.bottom - frame.top;
         SetWindowPos(self, nullptr, (GetSystemMetrics(SM_CXSCREEN) - width) / 2,
-                     (GetSystemMetrics(SM_CYSCREEN) - height) / 2, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+            (GetSystemMetrics(SM_CYSCREEN) - height) / 2, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     }
     running_ = true;
     ShowWindow(self, SW_SHOW);
@@ -207,7 +209,7 @@ int Form::ShowModal()
     bool quit = false;
     WPARAM quitCode = 0;
     while (modalResult_ == kModalNone) {
-        if (!handle_) {  // destroyed under us, with its owner
+        if (!handle_) { // destroyed under us, with its owner
             modalResult_ = kModalCancel;
             break;
         }
@@ -233,8 +235,8 @@ int Form::ShowModal()
             EnableWindow(*window, TRUE);
     if (handle_) {
         const bool active = GetActiveWindow() == handle_;
-        SetWindowPos(handle_, nullptr, 0, 0, 0, 0,
-                     SWP_HIDEWINDOW | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        SetWindowPos(
+            handle_, nullptr, 0, 0, 0, 0, SWP_HIDEWINDOW | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
         if (const HWND owner = GetWindow(handle_, GW_OWNER); owner && active)
             SetActiveWindow(owner);
     }
@@ -413,7 +415,8 @@ bool Form::PreviewMessage(MSG& message)
     case WM_SYSCHAR:
         return Mnemonic(message.wParam);
     case WM_CHAR: {
-        const LRESULT code = SendMessageA(message.hwnd, WM_GETDLGCODE, message.wParam, reinterpret_cast<LPARAM>(&message));
+        const LRESULT code
+            = SendMessageA(message.hwnd, WM_GETDLGCODE, message.wParam, reinterpret_cast<LPARAM>(&message));
         return !(code & (DLGC_WANTCHARS | DLGC_WANTMESSAGE)) && Mnemonic(message.wParam);
     }
     default:
@@ -472,24 +475,30 @@ bool Form::Mnemonic(WPARAM character)
     } else if (type == BS_PUSHBUTTON || type == BS_DEFPUSHBUTTON) {
         // Pressed where the focus is, without taking it.
         SendMessageA(GetParent(target), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(target), BN_CLICKED),
-                     reinterpret_cast<LPARAM>(target));
+            reinterpret_cast<LPARAM>(target));
     } else {
-        SendMessageA(target, BM_CLICK, 0, 0);  // takes the focus and toggles or checks
+        SendMessageA(target, BM_CLICK, 0, 0); // takes the focus and toggles or checks
     }
     return true;
 }
 
-bool Form::HandleMessage(UINT, WPARAM, LPARAM, LRESULT&) { return false; }
-void Form::FormKeyDown(WORD&) {}
-void Form::FormShow() {}
-bool Form::PreviewKey(const MSG&) { return false; }
+bool Form::HandleMessage(UINT, WPARAM, LPARAM, LRESULT&)
+{
+    return false;
+}
+void Form::FormKeyDown(WORD&) { }
+void Form::FormShow() { }
+bool Form::PreviewKey(const MSG&)
+{
+    return false;
+}
 
 HWND Form::CreateChild(const char* className, const std::string& text, DWORD style, HWND parent, const Rect& bounds,
-                       HFONT font, DWORD exStyle)
+    HFONT font, DWORD exStyle)
 {
-    const HWND child = CreateWindowExA(exStyle, className, text.c_str(), style | WS_CHILD, bounds.left, bounds.top,
-                                       bounds.width, bounds.height, parent,
-                                       reinterpret_cast<HMENU>(static_cast<INT_PTR>(nextId_++)), ModuleInstance(), nullptr);
+    const HWND child
+        = CreateWindowExA(exStyle, className, text.c_str(), style | WS_CHILD, bounds.left, bounds.top, bounds.width,
+            bounds.height, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(nextId_++)), ModuleInstance(), nullptr);
     if (!child)
         throw WindowCreationError(std::string("control not created: ") + className);
     if (font)
@@ -505,8 +514,8 @@ HWND Form::CreateContainer(HWND parent, const Rect& bounds, bool visible)
 HWND Form::CreateGroupBox(HWND parent, const Rect& bounds, const std::string& caption)
 {
     const HWND container = CreateContainer(parent, bounds);
-    CreateChild("Button", caption, WS_VISIBLE | WS_GROUP | BS_GROUPBOX, container, {0, 0, bounds.width, bounds.height},
-                FormFont());
+    CreateChild("Button", caption, WS_VISIBLE | WS_GROUP | BS_GROUPBOX, container,
+        { 0, 0, bounds.width, bounds.height }, FormFont());
     return container;
 }
 
@@ -523,12 +532,12 @@ HFONT Form::Font(const FontSpec& spec)
     if (found != fonts_.end())
         return found->second;
     const HFONT font = CreateFontA(-spec.height, 0, 0, 0, spec.bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE,
-                                   DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                                   (spec.fixedPitch ? FIXED_PITCH : DEFAULT_PITCH) | FF_DONTCARE, spec.face);
+        DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+        (spec.fixedPitch ? FIXED_PITCH : DEFAULT_PITCH) | FF_DONTCARE, spec.face);
     if (!font)
         throw WindowCreationError("font not created");
     fonts_[spec] = font;
     return font;
 }
 
-}  // namespace scrubwell::windowing
+} // namespace scrubwell::windowing

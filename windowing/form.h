@@ -35,7 +35,7 @@ struct Rect {
 
 struct FontSpec {
     const char* face;
-    int height;  // character height in pixels
+    int height; // character height in pixels
     bool bold;
     bool fixedPitch;
     bool operator<(const FontSpec& other) const;
@@ -72,9 +72,9 @@ public:
     void ShowWindowNow();
 
     // Events
-    void OnClick(const Control& control, Handler handler);  // push button clicked, radio button newly checked
+    void OnClick(const Control& control, Handler handler); // push button clicked, radio button newly checked
     void OnSliderChange(const TrackBar& slider, Handler handler);
-    void OnPageChange(const TabControl& tabs, Handler handler);  // user page changes only
+    void OnPageChange(const TabControl& tabs, Handler handler); // user page changes only
 
     static LRESULT CALLBACK WindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
@@ -82,8 +82,8 @@ protected:
     struct Design {
         DWORD style;
         int clientWidth, clientHeight;
-        bool centred;   // at the centre of the desktop when shown
-        int left, top;  // otherwise here, on the screen
+        bool centred; // at the centre of the desktop when shown
+        int left, top; // otherwise here, on the screen
         bool keyPreview;
     };
     explicit Form(const Design& design);
@@ -104,7 +104,7 @@ protected:
     // Layout: children get ids in creation order; fonts belong to the form
     // and are deleted with its window.
     HWND CreateChild(const char* className, const std::string& text, DWORD style, HWND parent, const Rect& bounds,
-                     HFONT font, DWORD exStyle = 0);
+        HFONT font, DWORD exStyle = 0);
     HFONT Font(const FontSpec& spec);
     HFONT FormFont() { return Font(formFont_); }
     // A window that holds controls and passes their notifications on to the form.
@@ -133,7 +133,7 @@ private:
     void FocusFirstControl();
 
     Design design_;
-    FontSpec formFont_{"MS Sans Serif", 11, false, false};
+    FontSpec formFont_ { "MS Sans Serif", 11, false, false };
     HWND handle_ = nullptr;
     HWND parent_ = nullptr;
     std::string caption_;
@@ -145,4 +145,4 @@ private:
     std::map<FontSpec, HFONT> fonts_;
 };
 
-}  // namespace scrubwell::windowing
+} // namespace scrubwell::windowing

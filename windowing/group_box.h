@@ -19,4 +19,4 @@ public:
     }
 };
 
-}  // namespace scrubwell::windowing
+} // namespace scrubwell::windowing

@@ -12,4 +12,4 @@ std::string UserDecimalSeparator()
     return separator;
 }
 
-}  // namespace scrubwell::windowing
+} // namespace scrubwell::windowing

@@ -8,4 +8,4 @@ namespace scrubwell::windowing {
 // The decimal separator of the user's locale; a full stop where it gives none.
 std::string UserDecimalSeparator();
 
-}  // namespace scrubwell::windowing
+} // namespace scrubwell::windowing

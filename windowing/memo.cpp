@@ -20,9 +20,12 @@ std::vector<std::string> Lines(const std::string& text)
     return lines;
 }
 
-}  // namespace
+} // namespace
 
-int Memo::LineCount() const { return static_cast<int>(Lines(Text()).size()); }
+int Memo::LineCount() const
+{
+    return static_cast<int>(Lines(Text()).size());
+}
 
 std::string Memo::Line(int index) const
 {
@@ -45,4 +48,4 @@ void Memo::InsertLine(int index, const std::string& text) const
     SetCaption(joined);
 }
 
-}  // namespace scrubwell::windowing
+} // namespace scrubwell::windowing

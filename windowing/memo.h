@@ -20,4 +20,4 @@ public:
     void InsertLine(int index, const std::string& text) const;
 };
 
-}  // namespace scrubwell::windowing
+} // namespace scrubwell::windowing

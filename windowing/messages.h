@@ -9,4 +9,4 @@ namespace scrubwell::windowing {
 // (lParam: the control's handle).
 inline constexpr UINT WM_CONTROL_CHANGED = WM_APP + 0x51;
 
-}  // namespace scrubwell::windowing
+} // namespace scrubwell::windowing

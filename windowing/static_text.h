@@ -14,4 +14,4 @@ public:
     void FitToText() const;
 };
 
-}  // namespace scrubwell::windowing
+} // namespace scrubwell::windowing

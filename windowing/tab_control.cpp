@@ -4,13 +4,19 @@
 
 namespace scrubwell::windowing {
 
-int TabControl::PageCount() const { return static_cast<int>(SendMessageA(handle_, TCM_GETITEMCOUNT, 0, 0)); }
+int TabControl::PageCount() const
+{
+    return static_cast<int>(SendMessageA(handle_, TCM_GETITEMCOUNT, 0, 0));
+}
 
-int TabControl::ActivePageIndex() const { return static_cast<int>(SendMessageA(handle_, TCM_GETCURSEL, 0, 0)); }
+int TabControl::ActivePageIndex() const
+{
+    return static_cast<int>(SendMessageA(handle_, TCM_GETCURSEL, 0, 0));
+}
 
 HWND TabControl::Page(int index) const
 {
-    TCITEMA item{};
+    TCITEMA item {};
     item.mask = TCIF_PARAM;
     if (!SendMessageA(handle_, TCM_GETITEMA, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item)))
         return nullptr;
@@ -19,7 +25,7 @@ HWND TabControl::Page(int index) const
 
 RECT TabControl::PageArea() const
 {
-    RECT area{};
+    RECT area {};
     GetClientRect(handle_, &area);
     SendMessageA(handle_, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&area));
     MapWindowPoints(handle_, GetParent(handle_), reinterpret_cast<POINT*>(&area), 2);
@@ -28,7 +34,7 @@ RECT TabControl::PageArea() const
 
 void TabControl::AddPage(const std::string& caption, HWND page) const
 {
-    TCITEMA item{};
+    TCITEMA item {};
     item.mask = TCIF_TEXT | TCIF_PARAM;
     item.pszText = const_cast<char*>(caption.c_str());
     item.lParam = reinterpret_cast<LPARAM>(page);
@@ -70,4 +76,4 @@ bool TabControl::Owns(HWND focus) const
     return false;
 }
 
-}  // namespace scrubwell::windowing
+} // namespace scrubwell::windowing

@@ -17,7 +17,7 @@ public:
     int ActivePageIndex() const;
     HWND Page(int index) const;
     HWND ActivePage() const { return Page(ActivePageIndex()); }
-    RECT PageArea() const;  // the display area, in the parent's client coordinates
+    RECT PageArea() const; // the display area, in the parent's client coordinates
 
     // Operations
     void AddPage(const std::string& caption, HWND page) const;
@@ -30,4 +30,4 @@ public:
     bool Owns(HWND focus) const;
 };
 
-}  // namespace scrubwell::windowing
+} // namespace scrubwell::windowing

@@ -4,9 +4,18 @@
 
 namespace scrubwell::windowing {
 
-int TrackBar::Position() const { return static_cast<int>(SendMessageA(handle_, TBM_GETPOS, 0, 0)); }
-int TrackBar::Min() const { return static_cast<int>(SendMessageA(handle_, TBM_GETRANGEMIN, 0, 0)); }
-int TrackBar::Max() const { return static_cast<int>(SendMessageA(handle_, TBM_GETRANGEMAX, 0, 0)); }
+int TrackBar::Position() const
+{
+    return static_cast<int>(SendMessageA(handle_, TBM_GETPOS, 0, 0));
+}
+int TrackBar::Min() const
+{
+    return static_cast<int>(SendMessageA(handle_, TBM_GETRANGEMIN, 0, 0));
+}
+int TrackBar::Max() const
+{
+    return static_cast<int>(SendMessageA(handle_, TBM_GETRANGEMAX, 0, 0));
+}
 
 void TrackBar::SetMin(int min)
 {
@@ -28,4 +37,4 @@ void TrackBar::SetPosition(int position)
     NotifyChanged();
 }
 
-}  // namespace scrubwell::windowing
+} // namespace scrubwell::windowing

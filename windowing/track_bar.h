@@ -22,4 +22,4 @@ public:
     void SetPosition(int position) override;
 };
 
-}  // namespace scrubwell::windowing
+} // namespace scrubwell::windowing

@@ -62,7 +62,7 @@ LRESULT CALLBACK BevelProc(HWND window, UINT message, WPARAM wParam, LPARAM lPar
 
 void Register(const char* name, WNDPROC procedure, int extraBytes)
 {
-    WNDCLASSEXA windowClass{};
+    WNDCLASSEXA windowClass {};
     windowClass.cbSize = sizeof windowClass;
     windowClass.lpfnWndProc = procedure;
     windowClass.cbWndExtra = extraBytes;
@@ -74,13 +74,13 @@ void Register(const char* name, WNDPROC procedure, int extraBytes)
         throw std::runtime_error("window class not registered");
 }
 
-}  // namespace
+} // namespace
 
 HINSTANCE ModuleInstance()
 {
     HMODULE module = nullptr;
     GetModuleHandleExA(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
-                       reinterpret_cast<LPCSTR>(&ModuleInstance), &module);
+        reinterpret_cast<LPCSTR>(&ModuleInstance), &module);
     return module;
 }
 
@@ -88,7 +88,7 @@ void RegisterWindowClasses()
 {
     if (registered)
         return;
-    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_BAR_CLASSES | ICC_TAB_CLASSES | ICC_STANDARD_CLASSES};
+    INITCOMMONCONTROLSEX controls { sizeof controls, ICC_BAR_CLASSES | ICC_TAB_CLASSES | ICC_STANDARD_CLASSES };
     InitCommonControlsEx(&controls);
     Register(kFormClass, Form::WindowProcedure, DLGWINDOWEXTRA);
     Register(kContainerClass, ContainerProc, 0);
@@ -100,11 +100,14 @@ void UnregisterWindowClasses()
 {
     if (!registered)
         return;
-    for (const char* name : {kFormClass, kContainerClass, kBevelClass})
+    for (const char* name : { kFormClass, kContainerClass, kBevelClass })
         UnregisterClassA(name, ModuleInstance());
     registered = false;
 }
 
-void SetContainerEdge(HWND container, UINT edge) { SetWindowLongPtrA(container, GWLP_USERDATA, edge); }
+void SetContainerEdge(HWND container, UINT edge)
+{
+    SetWindowLongPtrA(container, GWLP_USERDATA, edge);
+}
 
-}  // namespace scrubwell::windowing
+} // namespace scrubwell::windowing

@@ -6,9 +6,9 @@
 
 namespace scrubwell::windowing {
 
-inline constexpr char kFormClass[] = "ScrubwellForm";            // dialog windows (DefDlgProc)
-inline constexpr char kContainerClass[] = "ScrubwellContainer";  // pages, group boxes, panels
-inline constexpr char kBevelClass[] = "ScrubwellBevel";          // lowered boxes drawn behind texts
+inline constexpr char kFormClass[] = "ScrubwellForm"; // dialog windows (DefDlgProc)
+inline constexpr char kContainerClass[] = "ScrubwellContainer"; // pages, group boxes, panels
+inline constexpr char kBevelClass[] = "ScrubwellBevel"; // lowered boxes drawn behind texts
 
 HINSTANCE ModuleInstance();
 
@@ -22,4 +22,4 @@ void UnregisterWindowClasses();
 // Edge drawn by a container, kept in its GWLP_USERDATA: 0 or EDGE_RAISED and the like.
 void SetContainerEdge(HWND container, UINT edge);
 
-}  // namespace scrubwell::windowing
+} // namespace scrubwell::windowing

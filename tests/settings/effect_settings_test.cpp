@@ -14,7 +14,8 @@ using namespace scrubwell;
 
 // A block as the dialog session sees it: stamped, then loaded.
 struct Session {
-    explicit Session(const TEffectParamBlock& initial) : block(initial)
+    explicit Session(const TEffectParamBlock& initial)
+        : block(initial)
     {
         model.settings.LoadSettings(&block);
         model.settings.LoadEffectOptions(&block);
@@ -60,7 +61,7 @@ TEST(EffectSettings, ZeroBlockLoadsWithDefaults)
     expected.HumFrequency = 50.0;
     expected.HumWidthOctaves = 0.1;
     expected.Hum60Hz = 1;
-    const double bands[10] = {31, 62, 125, 250, 500, 1000, 2000, 4000, 8000, 16000};
+    const double bands[10] = { 31, 62, 125, 250, 500, 1000, 2000, 4000, 8000, 16000 };
     for (int i = 0; i < 10; ++i) {
         expected.EqGain[i] = 1.0;
         expected.EqFrequency[i] = expected.EqWidth[i] = bands[i];
@@ -106,8 +107,8 @@ TEST(EffectSettings, ReservedBytesSurviveLoadAndAccept)
     const auto* after = reinterpret_cast<const unsigned char*>(&s.block);
     const struct {
         size_t offset, size;
-    } reserved[] = {{60, 530}, {598, 12}, {626, 8}, {640, 80}, {1040, 1048}, {2092, 38},
-                    {2134, 10}, {2160, 248}, {2410, 20}, {2590, 1912}, {4518, 16}};
+    } reserved[] = { { 60, 530 }, { 598, 12 }, { 626, 8 }, { 640, 80 }, { 1040, 1048 }, { 2092, 38 }, { 2134, 10 },
+        { 2160, 248 }, { 2410, 20 }, { 2590, 1912 }, { 4518, 16 } };
     for (const auto& span : reserved)
         EXPECT_EQ(0, std::memcmp(before + span.offset, after + span.offset, span.size)) << "span " << span.offset;
 }
@@ -120,14 +121,14 @@ TEST(EffectSettings, ChannelWordsLoadAsThePartsSay)
         uint16_t bothAfterLoad;
         int32_t channelCode;
     } cases[] = {
-        {0, 0, 0, false, false, true, 1, 3},
-        {0x0100, 0, 0, false, false, true, 1, 3},
-        {2, 0, 0, false, false, false, 0, 3},
-        {1, 0, 1, false, false, true, 1, 3},
-        {1, 1, 0, false, true, false, 0, 2},
-        {1, 0, 0, true, false, false, 0, 1},
-        {0, 1, 0, false, true, false, 0, 2},
-        {0xFFFF, 0, 0, false, false, false, 0, 3},
+        { 0, 0, 0, false, false, true, 1, 3 },
+        { 0x0100, 0, 0, false, false, true, 1, 3 },
+        { 2, 0, 0, false, false, false, 0, 3 },
+        { 1, 0, 1, false, false, true, 1, 3 },
+        { 1, 1, 0, false, true, false, 0, 2 },
+        { 1, 0, 0, true, false, false, 0, 1 },
+        { 0, 1, 0, false, true, false, 0, 2 },
+        { 0xFFFF, 0, 0, false, false, false, 0, 3 },
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << c.left << "/" << c.right << "/" << c.both);
@@ -148,7 +149,7 @@ TEST(EffectSettings, ChannelWordsLoadAsThePartsSay)
 
 TEST(EffectSettings, MonoFormatsDisableTheStereoOptionsButKeepTheChoice)
 {
-    for (uint16_t channels : {0, 1}) {
+    for (uint16_t channels : { 0, 1 }) {
         TEffectParamBlock block = ZeroBlock(channels);
         block.LeftOnlyChosen = 1;
         Session s(block);
@@ -198,7 +199,7 @@ TEST(EffectSettings, EffectFlagsFollowTheCheckedTools)
 TEST(EffectSettings, SlidersCheckTheirToolsButTheBlockDecidesAtLoad)
 {
     TEffectParamBlock block = ZeroBlock();
-    block.ClickThreshold = 1500;  // moves the slider during the load
+    block.ClickThreshold = 1500; // moves the slider during the load
     Session s(block);
     EXPECT_FALSE(s.model.RemovePOPClicksCheckBox.Checked());
     s.model.POPClickTrackBar.SetPosition(3);
@@ -228,9 +229,14 @@ TEST(EffectSettings, PopClickThresholdsAreCorrectedAndReadOut)
         const char* readout;
         int16_t stored;
     } cases[] = {
-        {1499, 2500, 10, "2500", 2500}, {3501, 2500, 10, "2500", 2500}, {0, 2500, 10, "2500", 2500},
-        {-1, 2500, 10, "2500", 2500},   {1500, 1500, 0, "1500", 1500},  {3500, 3500, 20, "3500", 3500},
-        {2540, 2540, 10, "2540", 2500}, {1850, 1850, 4, "1850", 1900},
+        { 1499, 2500, 10, "2500", 2500 },
+        { 3501, 2500, 10, "2500", 2500 },
+        { 0, 2500, 10, "2500", 2500 },
+        { -1, 2500, 10, "2500", 2500 },
+        { 1500, 1500, 0, "1500", 1500 },
+        { 3500, 3500, 20, "3500", 3500 },
+        { 2540, 2540, 10, "2540", 2500 },
+        { 1850, 1850, 4, "1850", 1900 },
     };
     for (const auto& c : cases) {
         TEffectParamBlock block = ZeroBlock();
@@ -259,18 +265,18 @@ TEST(EffectSettings, HumFieldsAreCorrectedAndTheButtonsFollowTheWords)
         const char* readout;
         double storedFrequency, storedWidth;
     } cases[] = {
-        {60.0, 0.5, 1, 0, 60.0, 0.5, 0, true, "0.5 Octaves", 60.0, 0.5},
-        {55.0, 0.09, 0, 0, 50.0, 0.1, 4, true, "0.1 Octaves", 60.0, 0.1},
-        {0.0, 0.55, 1, 1, 50.0, 0.1, 4, true, "0.1 Octaves", 60.0, 0.1},
-        {60.0, 0.25, 0, 1, 60.0, 0.25, 2, false, "0.25 Octaves", 50.0, 0.3},
-        {50.0, -1.0, 0x0100, 0, 50.0, 0.1, 4, true, "0.1 Octaves", 60.0, 0.1},
-        {nan, nan, 0, 0x0100, 50.0, 0.1, 4, true, "0.1 Octaves", 60.0, 0.1},
-        {inf, inf, 0, 2, 50.0, 0.1, 4, false, "0.1 Octaves", 50.0, 0.1},
-        {50.0, -inf, 0, 1, 50.0, 0.1, 4, false, "0.1 Octaves", 50.0, 0.1},
+        { 60.0, 0.5, 1, 0, 60.0, 0.5, 0, true, "0.5 Octaves", 60.0, 0.5 },
+        { 55.0, 0.09, 0, 0, 50.0, 0.1, 4, true, "0.1 Octaves", 60.0, 0.1 },
+        { 0.0, 0.55, 1, 1, 50.0, 0.1, 4, true, "0.1 Octaves", 60.0, 0.1 },
+        { 60.0, 0.25, 0, 1, 60.0, 0.25, 2, false, "0.25 Octaves", 50.0, 0.3 },
+        { 50.0, -1.0, 0x0100, 0, 50.0, 0.1, 4, true, "0.1 Octaves", 60.0, 0.1 },
+        { nan, nan, 0, 0x0100, 50.0, 0.1, 4, true, "0.1 Octaves", 60.0, 0.1 },
+        { inf, inf, 0, 2, 50.0, 0.1, 4, false, "0.1 Octaves", 50.0, 0.1 },
+        { 50.0, -inf, 0, 1, 50.0, 0.1, 4, false, "0.1 Octaves", 50.0, 0.1 },
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(testing::Message() << c.frequency << " Hz, " << c.width << " octaves, words " << c.sixty
-                                        << "/" << c.fifty);
+        SCOPED_TRACE(
+            testing::Message() << c.frequency << " Hz, " << c.width << " octaves, words " << c.sixty << "/" << c.fifty);
         TEffectParamBlock block = ZeroBlock();
         block.HumFrequency = c.frequency;
         block.HumWidthOctaves = c.width;
@@ -301,15 +307,21 @@ TEST(EffectSettings, HissGainsLoadToTheSliderAndTheStoreReplacesThem)
         const char* readout;
         double storedTop;
     } cases[] = {
-        {-40.0, 0, "-40 dB", -40.0},      {-12.345, 69, "-12.345 dB", -12.4}, {-5.0, 88, "-5 dB", -4.8},
-        {10.0, 100, "10 dB", 0.0},        {-50.0, 0, "-50 dB", -40.0},        {nan, 100, "NAN dB", 0.0},
-        {inf, 100, "INF dB", 0.0},        {-inf, 0, "-INF dB", -40.0},        {-0.0, 100, "0 dB", 0.0},
+        { -40.0, 0, "-40 dB", -40.0 },
+        { -12.345, 69, "-12.345 dB", -12.4 },
+        { -5.0, 88, "-5 dB", -4.8 },
+        { 10.0, 100, "10 dB", 0.0 },
+        { -50.0, 0, "-50 dB", -40.0 },
+        { nan, 100, "NAN dB", 0.0 },
+        { inf, 100, "INF dB", 0.0 },
+        { -inf, 0, "-INF dB", -40.0 },
+        { -0.0, 100, "0 dB", 0.0 },
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.topGain);
         TEffectParamBlock block = ZeroBlock();
         block.EqGainDb[9] = c.topGain;
-        block.EqGainDb[3] = -6.0;  // a curve on the lower bands does not survive a store
+        block.EqGainDb[3] = -6.0; // a curve on the lower bands does not survive a store
         Session s(block);
         EXPECT_EQ(c.position, s.model.HissTrackBar.Position());
         EXPECT_EQ(c.readout, s.model.HissDBBox.text);
@@ -330,8 +342,14 @@ TEST(EffectSettings, GateLoadsItsStoredThresholdOrTheFirstUseDefaults)
         int position;
         bool tablesWritten;
     } cases[] = {
-        {0, 7, 50, true},        {1, 25, 25, false},   {256, 30, 30, false},     {1, 250, 100, false},
-        {1, -5, 0, false},       {1, 0, 0, false},     {1, INT32_MIN, 0, false}, {1, INT32_MAX, 100, false},
+        { 0, 7, 50, true },
+        { 1, 25, 25, false },
+        { 256, 30, 30, false },
+        { 1, 250, 100, false },
+        { 1, -5, 0, false },
+        { 1, 0, 0, false },
+        { 1, INT32_MIN, 0, false },
+        { 1, INT32_MAX, 100, false },
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << "valid " << c.valid << " threshold " << c.threshold);
@@ -371,4 +389,4 @@ TEST(EffectSettings, ClosingButtonsDoNothingBeforeALoad)
     EXPECT_FALSE(model.settings.CancelButtonClick());
 }
 
-}  // namespace
+} // namespace

@@ -41,7 +41,7 @@ BOOL CALLBACK Collect(HWND window, LPARAM context)
 // Children of parent in depth-first Z order (which is the dialog's tab order).
 std::vector<HWND> Children(HWND parent, const std::function<bool(HWND)>& match)
 {
-    Search search{match, {}};
+    Search search { match, {} };
     EnumChildWindows(parent, Collect, reinterpret_cast<LPARAM>(&search));
     return search.found;
 }
@@ -66,18 +66,18 @@ BOOL CALLBACK CheckEnabled(HWND window, LPARAM context)
     return TRUE;
 }
 
-}  // namespace
+} // namespace
 
 TestHost::TestHost()
 {
-    WNDCLASSA hostClass{};
+    WNDCLASSA hostClass {};
     hostClass.lpfnWndProc = TestHostProc;
     hostClass.hInstance = GetModuleHandleA(nullptr);
     hostClass.lpszClassName = kHostClass;
     RegisterClassA(&hostClass);
     // In a corner, clear of the centred dialog.
     window = CreateWindowExA(0, kHostClass, "Test host", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 200, 120, nullptr,
-                             nullptr, hostClass.hInstance, nullptr);
+        nullptr, hostClass.hInstance, nullptr);
     UpdateWindow(window);
     currentHost = this;
 }
@@ -93,7 +93,9 @@ TestHost::~TestHost()
             DispatchMessageA(&message);
 }
 
-DialogDriver::DialogDriver(HWND hostWindow, DWORD thread) : host(hostWindow), hostThread(thread)
+DialogDriver::DialogDriver(HWND hostWindow, DWORD thread)
+    : host(hostWindow)
+    , hostThread(thread)
 {
     WaitUntil(
         [&] {
@@ -108,7 +110,7 @@ DialogDriver::DialogDriver(HWND hostWindow, DWORD thread) : host(hostWindow), ho
         10000);
     // The modal run has begun once the dialog is active with the focus inside.
     WaitUntil([&] {
-        GUITHREADINFO info{};
+        GUITHREADINFO info {};
         info.cbSize = sizeof info;
         GetGUIThreadInfo(hostThread, &info);
         return dialog && info.hwndActive == dialog && info.hwndFocus && IsChild(dialog, info.hwndFocus);
@@ -117,7 +119,8 @@ DialogDriver::DialogDriver(HWND hostWindow, DWORD thread) : host(hostWindow), ho
 
 HWND DialogDriver::Button(const std::string& caption, HWND parent) const
 {
-    const auto found = Children(parent ? parent : dialog, [&](HWND w) { return HasClass(w, "Button") && Text(w) == caption; });
+    const auto found
+        = Children(parent ? parent : dialog, [&](HWND w) { return HasClass(w, "Button") && Text(w) == caption; });
     return found.empty() ? nullptr : found.front();
 }
 
@@ -129,16 +132,19 @@ HWND DialogDriver::Slider(int page) const
 
 HWND DialogDriver::Readout(int page) const
 {
-    const auto found = Children(
-        dialog, [](HWND w) { return HasClass(w, "Static") && (GetWindowLongA(w, GWL_STYLE) & SS_SUNKEN); });
+    const auto found
+        = Children(dialog, [](HWND w) { return HasClass(w, "Static") && (GetWindowLongA(w, GWL_STYLE) & SS_SUNKEN); });
     return page < static_cast<int>(found.size()) ? found[static_cast<size_t>(page)] : nullptr;
 }
 
-HWND DialogDriver::Tabs() const { return FindWindowExA(dialog, nullptr, WC_TABCONTROLA, nullptr); }
+HWND DialogDriver::Tabs() const
+{
+    return FindWindowExA(dialog, nullptr, WC_TABCONTROLA, nullptr);
+}
 
 HWND DialogDriver::Page(int index) const
 {
-    TCITEMA item{};
+    TCITEMA item {};
     item.mask = TCIF_PARAM;
     SendMessageA(Tabs(), TCM_GETITEMA, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item));
     return reinterpret_cast<HWND>(item.lParam);
@@ -146,7 +152,7 @@ HWND DialogDriver::Page(int index) const
 
 HWND DialogDriver::Focus() const
 {
-    GUITHREADINFO info{};
+    GUITHREADINFO info {};
     info.cbSize = sizeof info;
     GetGUIThreadInfo(hostThread, &info);
     return info.hwndFocus;
@@ -161,9 +167,15 @@ HWND DialogDriver::HelpDialog() const
     return nullptr;
 }
 
-int DialogDriver::Position(HWND slider) const { return static_cast<int>(SendMessageA(slider, TBM_GETPOS, 0, 0)); }
+int DialogDriver::Position(HWND slider) const
+{
+    return static_cast<int>(SendMessageA(slider, TBM_GETPOS, 0, 0));
+}
 
-int DialogDriver::ActivePage() const { return static_cast<int>(SendMessageA(Tabs(), TCM_GETCURSEL, 0, 0)); }
+int DialogDriver::ActivePage() const
+{
+    return static_cast<int>(SendMessageA(Tabs(), TCM_GETCURSEL, 0, 0));
+}
 
 std::string DialogDriver::Text(HWND window)
 {
@@ -180,7 +192,7 @@ void DialogDriver::SetFocusTo(HWND control) const
 
 void DialogDriver::SelectPageByMouse(int index) const
 {
-    RECT item{};
+    RECT item {};
     SendMessageA(Tabs(), TCM_GETITEMRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item));
     const LPARAM point = MAKELPARAM((item.left + item.right) / 2, (item.top + item.bottom) / 2);
     PostMessageA(Tabs(), WM_LBUTTONDOWN, MK_LBUTTON, point);
@@ -202,7 +214,7 @@ bool DialogDriver::GoToPage(int index) const
 {
     SetFocusTo(Tabs());
     for (int step = 0; step < 4 && ActivePage() != index; ++step)
-        Keys({static_cast<WORD>(ActivePage() < index ? VK_RIGHT : VK_LEFT)});
+        Keys({ static_cast<WORD>(ActivePage() < index ? VK_RIGHT : VK_LEFT) });
     return ActivePage() == index;
 }
 
@@ -210,13 +222,13 @@ void DialogDriver::Keys(std::initializer_list<WORD> chord) const
 {
     std::vector<INPUT> inputs;
     for (WORD key : chord) {
-        INPUT input{};
+        INPUT input {};
         input.type = INPUT_KEYBOARD;
         input.ki.wVk = key;
         inputs.push_back(input);
     }
     for (auto key = chord.end(); key != chord.begin();) {
-        INPUT input{};
+        INPUT input {};
         input.type = INPUT_KEYBOARD;
         input.ki.wVk = *--key;
         input.ki.dwFlags = KEYEVENTF_KEYUP;
@@ -250,7 +262,7 @@ void DialogDriver::Settle() const
 }
 
 int32_t RunDialog(PluginLibrary& plugin, TestHost& host, TEffectParamBlock& block,
-                  const std::function<void(DialogDriver&)>& script, uint16_t channels)
+    const std::function<void(DialogDriver&)>& script, uint16_t channels)
 {
     const DWORD hostThread = GetCurrentThreadId();
     std::thread user([&] {

@@ -19,7 +19,7 @@ public:
     TestHost();
     ~TestHost();
     HWND window = nullptr;
-    std::atomic<int> paintRequests{0};
+    std::atomic<int> paintRequests { 0 };
     // Called from the host's window procedure for every message, when set.
     std::function<void(UINT, WPARAM, LPARAM)> onMessage;
 };
@@ -30,17 +30,17 @@ public:
     DialogDriver(HWND host, DWORD hostThread);
 
     // Attributes of the dialog, read through messages.
-    HWND dialog = nullptr;  // the main dialog, visible
+    HWND dialog = nullptr; // the main dialog, visible
     HWND host;
     DWORD hostThread;
     // A button-class control by caption, in the main dialog or in parent.
     HWND Button(const std::string& caption, HWND parent = nullptr) const;
-    HWND Slider(int page) const;                    // 0 pop and click .. 3 noise gate
+    HWND Slider(int page) const; // 0 pop and click .. 3 noise gate
     HWND Readout(int page) const;
     HWND Tabs() const;
     HWND Page(int index) const;
     HWND Focus() const;
-    HWND HelpDialog() const;  // the visible help dialog, or 0
+    HWND HelpDialog() const; // the visible help dialog, or 0
     bool Checked(HWND button) const { return SendMessageA(button, BM_GETCHECK, 0, 0) == BST_CHECKED; }
     int Position(HWND slider) const;
     int ActivePage() const;
@@ -67,7 +67,7 @@ public:
 // Runs ShowEffectDialog over block on this thread while script drives the
 // dialog from a second thread. The script must end the dialog.
 int32_t RunDialog(PluginLibrary& plugin, TestHost& host, TEffectParamBlock& block,
-                  const std::function<void(DialogDriver&)>& script, uint16_t channels = 2);
+    const std::function<void(DialogDriver&)>& script, uint16_t channels = 2);
 
 // Every window of the library that still exists (top-level, of its class).
 std::vector<HWND> LibraryWindows();

@@ -19,26 +19,26 @@ protected:
     {
         return RunDialog(plugin, host, block, script, channels);
     }
-    PluginLibrary plugin{"TidwexUI.dll"};
+    PluginLibrary plugin { "TidwexUI.dll" };
     TestHost host;
     TEffectParamBlock block;
 };
 
 TEST_F(DialogKeyboardTest, EscapeClosesWithoutStoringWhereverTheFocusIs)
 {
-    const char* targets[] = {"slider", "check box", "button"};
+    const char* targets[] = { "slider", "check box", "button" };
     for (const char* target : targets) {
         SCOPED_TRACE(target);
         std::memset(&block, 0, sizeof block);
         const int32_t result = Run([&](DialogDriver& d) {
-            HWND control = std::strcmp(target, "slider") == 0      ? d.Slider(0)
-                           : std::strcmp(target, "check box") == 0 ? d.Button("Remove &Pops and Clicks")
-                                                                   : d.Button("&Help");
+            HWND control = std::strcmp(target, "slider") == 0 ? d.Slider(0)
+                : std::strcmp(target, "check box") == 0       ? d.Button("Remove &Pops and Clicks")
+                                                              : d.Button("&Help");
             d.SetFocusTo(control);
             EXPECT_EQ(control, d.Focus());
-            d.Keys({VK_UP});  // moves the slider (or the focus), which a cancel must not store
+            d.Keys({ VK_UP }); // moves the slider (or the focus), which a cancel must not store
             d.SetFocusTo(control);
-            d.Keys({VK_ESCAPE});
+            d.Keys({ VK_ESCAPE });
             EXPECT_TRUE(DialogDriver::WaitUntil([&] { return !IsWindowVisible(d.dialog); }));
         });
         EXPECT_EQ(2, result);
@@ -54,7 +54,7 @@ TEST_F(DialogKeyboardTest, EnterOnASliderOrCheckBoxPressesStartProcessing)
         std::memset(&block, 0, sizeof block);
         const int32_t result = Run([&](DialogDriver& d) {
             d.SetFocusTo(target == 0 ? d.Slider(0) : d.Button("Remove &Pops and Clicks"));
-            d.Keys({VK_RETURN});
+            d.Keys({ VK_RETURN });
         });
         EXPECT_EQ(0, result) << (target == 0 ? "slider" : "check box");
         EXPECT_EQ(1, block.DialogOutcome);
@@ -65,7 +65,7 @@ TEST_F(DialogKeyboardTest, EnterOnCancelCancels)
 {
     const int32_t result = Run([&](DialogDriver& d) {
         d.SetFocusTo(d.Button("Cancel"));
-        d.Keys({VK_RETURN});
+        d.Keys({ VK_RETURN });
     });
     EXPECT_EQ(2, result);
 }
@@ -76,9 +76,9 @@ TEST_F(DialogKeyboardTest, AfterDisableStartNeitherEnterNorAltSAccepts)
         EXPECT_EQ(0, SendMessageA(d.dialog, 1029, 0, 0));
         EXPECT_FALSE(IsWindowEnabled(d.Button("&Start Processing")));
         d.SetFocusTo(d.Slider(0));
-        d.Keys({VK_RETURN});
-        d.Keys({VK_MENU, 'S'});
-        d.Click(d.Button("&Start Processing"));  // not even a message presses it
+        d.Keys({ VK_RETURN });
+        d.Keys({ VK_MENU, 'S' });
+        d.Click(d.Button("&Start Processing")); // not even a message presses it
         EXPECT_TRUE(IsWindowVisible(d.dialog)) << "still open";
         d.Click(d.Button("Cancel"));
     });
@@ -98,7 +98,7 @@ TEST_F(DialogKeyboardTest, PrivateMessagesReply)
     // A second session of the same loaded library answers 1 too.
     result = Run([&](DialogDriver& d) {
         EXPECT_EQ(1, SendMessageA(d.dialog, 1030, 0, 0));
-        d.Keys({VK_ESCAPE});
+        d.Keys({ VK_ESCAPE });
     });
     EXPECT_EQ(2, result);
 }
@@ -107,18 +107,18 @@ TEST_F(DialogKeyboardTest, AltNDependsOnTheShowingPage)
 {
     const int32_t result = Run([&](DialogDriver& d) {
         // First page: Alt+N toggles the noise gate.
-        d.Keys({VK_MENU, 'N'});
+        d.Keys({ VK_MENU, 'N' });
         EXPECT_TRUE(d.Checked(d.Button("&Noise Gate")));
         // Hum page: Alt+N chooses 60 Hz, whose click checks "Eliminate Hum".
         d.SetFocusTo(d.Tabs());
-        d.Keys({VK_RIGHT});
+        d.Keys({ VK_RIGHT });
         ASSERT_EQ(1, d.ActivePage());
-        d.Keys({VK_MENU, 'E'});
+        d.Keys({ VK_MENU, 'E' });
         EXPECT_TRUE(d.Checked(d.Button("50 Hz Mains Power (&Europe and Asia)")));
         EXPECT_TRUE(d.Checked(d.Button("Eliminate H&um")));
         d.Click(d.Button("Eliminate H&um"));
         EXPECT_FALSE(d.Checked(d.Button("Eliminate H&um")));
-        d.Keys({VK_MENU, 'N'});
+        d.Keys({ VK_MENU, 'N' });
         EXPECT_TRUE(d.Checked(d.Button("60 Hz House Current (&North America)")));
         EXPECT_FALSE(d.Checked(d.Button("50 Hz Mains Power (&Europe and Asia)")));
         EXPECT_TRUE(d.Checked(d.Button("Eliminate H&um")));
@@ -133,18 +133,18 @@ TEST_F(DialogKeyboardTest, AltNDependsOnTheShowingPage)
 TEST_F(DialogKeyboardTest, AltFFocusesTheFrequencyOrTheToolChoice)
 {
     const int32_t result = Run([&](DialogDriver& d) {
-        d.Keys({VK_MENU, 'F'});
+        d.Keys({ VK_MENU, 'F' });
         EXPECT_EQ(d.Button("Remove &Pops and Clicks"), d.Focus());
         d.SetFocusTo(d.Tabs());
-        d.Keys({VK_RIGHT});
-        d.Keys({VK_MENU, 'F'});
+        d.Keys({ VK_RIGHT });
+        d.Keys({ VK_MENU, 'F' });
         EXPECT_EQ(d.Button("60 Hz House Current (&North America)"), d.Focus());
-        d.Keys({VK_MENU, 'O'});
+        d.Keys({ VK_MENU, 'O' });
         EXPECT_EQ(d.Button("Apply to &Both Channels"), d.Focus());
-        d.Keys({VK_DOWN});
+        d.Keys({ VK_DOWN });
         EXPECT_EQ(d.Button("Apply to &Left Channel Only"), d.Focus());
         EXPECT_TRUE(d.Checked(d.Button("Apply to &Left Channel Only")));
-        d.Keys({VK_ESCAPE});
+        d.Keys({ VK_ESCAPE });
     });
     EXPECT_EQ(2, result);
 }
@@ -157,18 +157,18 @@ TEST_F(DialogKeyboardTest, EveryUserPageChangeAsksTheHostToRepaintOnce)
         EXPECT_EQ(2, d.ActivePage());
         EXPECT_EQ(1, host.paintRequests);
         d.SetFocusTo(d.Tabs());
-        d.Keys({VK_LEFT});
+        d.Keys({ VK_LEFT });
         EXPECT_EQ(1, d.ActivePage());
         EXPECT_EQ(2, host.paintRequests);
-        d.Keys({VK_CONTROL, VK_TAB});
+        d.Keys({ VK_CONTROL, VK_TAB });
         EXPECT_EQ(2, d.ActivePage());
         EXPECT_EQ(3, host.paintRequests);
-        d.Keys({VK_CONTROL, VK_SHIFT, VK_TAB});
+        d.Keys({ VK_CONTROL, VK_SHIFT, VK_TAB });
         EXPECT_EQ(1, d.ActivePage());
         EXPECT_EQ(4, host.paintRequests);
         EXPECT_TRUE(IsWindowVisible(d.Page(1)));
         EXPECT_FALSE(IsWindowVisible(d.Page(2)));
-        d.Keys({VK_ESCAPE});
+        d.Keys({ VK_ESCAPE });
     });
     EXPECT_EQ(2, result);
 }
@@ -179,13 +179,13 @@ TEST_F(DialogKeyboardTest, SlidersMoveByOneAndTwoAndCheckTheirTools)
         const HWND slider = d.Slider(0);
         ASSERT_EQ(10, d.Position(slider));
         d.SetFocusTo(slider);
-        d.Keys({VK_DOWN});
+        d.Keys({ VK_DOWN });
         EXPECT_EQ(11, d.Position(slider));
-        d.Keys({VK_PRIOR});
+        d.Keys({ VK_PRIOR });
         EXPECT_EQ(9, d.Position(slider));
         EXPECT_TRUE(d.Checked(d.Button("Remove &Pops and Clicks")));
         EXPECT_EQ("2400", DialogDriver::Text(d.Readout(0)));
-        d.Keys({VK_RETURN});
+        d.Keys({ VK_RETURN });
     });
     EXPECT_EQ(0, result);
     EXPECT_EQ(2400, block.ClickThreshold);
@@ -196,17 +196,17 @@ TEST_F(DialogKeyboardTest, TabCyclesThroughTheTabStops)
 {
     const int32_t result = Run([&](DialogDriver& d) {
         EXPECT_EQ(d.Tabs(), d.Focus()) << "the strip has the focus at first";
-        const HWND expected[] = {d.Slider(0), d.Button("Remove &Pops and Clicks"), d.Button("Apply to &Both Channels"),
-                                 d.Button("&Start Processing"), d.Button("Cancel"), d.Button("&Help"), d.Tabs()};
+        const HWND expected[] = { d.Slider(0), d.Button("Remove &Pops and Clicks"), d.Button("Apply to &Both Channels"),
+            d.Button("&Start Processing"), d.Button("Cancel"), d.Button("&Help"), d.Tabs() };
         for (HWND control : expected) {
-            d.Keys({VK_TAB});
+            d.Keys({ VK_TAB });
             EXPECT_EQ(control, d.Focus()) << DialogDriver::Text(control);
         }
-        d.Keys({VK_SHIFT, VK_TAB});
+        d.Keys({ VK_SHIFT, VK_TAB });
         EXPECT_EQ(d.Button("&Help"), d.Focus());
-        d.Keys({VK_ESCAPE});
+        d.Keys({ VK_ESCAPE });
     });
     EXPECT_EQ(2, result);
 }
 
-}  // namespace
+} // namespace

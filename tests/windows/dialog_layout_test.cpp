@@ -14,7 +14,7 @@ namespace {
 struct Placement {
     const char* name;
     std::function<HWND(DialogDriver&)> find;
-    int left, top, width, height;  // width and height 0: sized by its text
+    int left, top, width, height; // width and height 0: sized by its text
 };
 
 HWND Find(HWND root, const char* className, const char* text)
@@ -23,7 +23,7 @@ HWND Find(HWND root, const char* className, const char* text)
         const char* className;
         const char* text;
         HWND found;
-    } search{className, text, nullptr};
+    } search { className, text, nullptr };
     EnumChildWindows(
         root,
         [](HWND window, LPARAM context) -> BOOL {
@@ -46,7 +46,7 @@ std::vector<HWND> All(HWND root, const char* className)
     struct Search {
         const char* className;
         std::vector<HWND>* windows;
-    } search{className, &windows};
+    } search { className, &windows };
     EnumChildWindows(
         root,
         [](HWND window, LPARAM context) -> BOOL {
@@ -62,7 +62,10 @@ std::vector<HWND> All(HWND root, const char* className)
 }
 
 // A titled group box: the container that holds the framed caption.
-HWND Group(DialogDriver& d, const char* caption) { return GetParent(Find(d.dialog, "Button", caption)); }
+HWND Group(DialogDriver& d, const char* caption)
+{
+    return GetParent(Find(d.dialog, "Button", caption));
+}
 
 RECT InParent(HWND window)
 {
@@ -87,59 +90,59 @@ std::vector<Placement> Layout()
         return [page](DialogDriver& d) { return Find(GetParent(d.Slider(page)), "Static", "Less"); };
     };
     return {
-        {"EffectsPageControl", [](DialogDriver& d) { return d.Tabs(); }, 4, 3, 534, 313},
-        {"Bevel1", bevel(0), 93, 10, 430, 247},
-        {"Label5", label("Pop and Click Removal"), 100, 13, 419, 25},
-        {"POPClicksLabel", label("Use this if there are large pops or clicks in your recording."), 100, 48, 413, 40},
-        {"Label4", label("Try different settings until you get the best one for your file."), 100, 170, 413, 47},
-        {"POPClickGroupBox", sliderBox(0), 3, 4, 85, 165},
-        {"POPClickMoreLabel", more(0), 27, 15, 0, 0},
-        {"POPClickWeakerLabel", less(0), 27, 121, 0, 0},
-        {"POPClickThresholdBox", readout(0), 7, 139, 68, 17},
-        {"POPClickTrackBar", slider(0), 29, 32, 26, 90},
-        {"Bevel2", bevel(1), 93, 10, 430, 174},
-        {"Label1", label("Eliminate Hum"), 100, 13, 413, 21},
-        {"Label6", label("Low pitched hum can come from the power supply."), 100, 54, 413, 33},
-        {"HumGroupBox", sliderBox(1), 3, 4, 85, 165},
-        {"HumBandWidthBox", readout(1), 7, 139, 68, 17},
-        {"HumTrackBar", slider(1), 29, 32, 26, 90},
-        {"HumOptions", [](DialogDriver& d) { return Group(d, "[ &Frequency ]"); }, 93, 185, 431, 74},
-        {"MainsPowerRadioButton", button("50 Hz Mains Power (&Europe and Asia)"), 6, 46, 395, 17},
-        {"HouseCurrentRadioButton", button("60 Hz House Current (&North America)"), 6, 21, 395, 17},
-        {"Bevel3", bevel(2), 93, 10, 430, 251},
-        {"Label2", label("Reduce Hiss"), 100, 14, 415, 25},
-        {"HissGroupBox", sliderBox(2), 3, 4, 85, 165},
-        {"HissDBBox", readout(2), 7, 139, 68, 17},
-        {"HissTrackBar", slider(2), 29, 32, 26, 90},
-        {"Bevel4", bevel(3), 155, 10, 367, 247},
-        {"Label15", label("Noise Gate"), 162, 14, 350, 19},
-        {"Label13", label("You control the amount of sound to be removed by moving the slider at the left. "), 162, 116,
-         354, 40},
-        {"GroupBox1", [](DialogDriver& d) { return Group(d, "[ Amount of Reduction ]"); }, 2, 4, 151, 138},
-        {"Label9", more(3), 53, 13, 0, 0},
-        {"Label11", less(3), 53, 112, 0, 0},
-        {"NoiseThresholdStaticText", readout(3), 6, 77, 39, 17},
-        {"NoiseThresholdTrackBar", slider(3), 56, 29, 26, 83},
-        {"CancelButton", button("Cancel"), 210, 416, 120, 24},
-        {"OKButton", button("&Start Processing"), 85, 416, 120, 24},
-        {"StereoOptionsPanel", [](DialogDriver& d) { return GetParent(Group(d, "[ Stereo &Options ]")); }, 4, 319, 534,
-         94},
-        {"StereoOptionsGroupBox", [](DialogDriver& d) { return Group(d, "[ Stereo &Options ]"); }, 317, 2, 213, 85},
-        {"LeftChannelRadioButton", button("Apply to &Left Channel Only"), 3, 41, 207, 17},
-        {"RightChannelRadioButton", button("Apply to &Right Channel Only"), 3, 62, 206, 17},
-        {"BothChannelsRadioButton", button("Apply to &Both Channels"), 3, 20, 206, 17},
-        {"EffectOptionGroupBox", [](DialogDriver& d) { return Group(d, "[ E&ffect Options ]"); }, 3, 2, 313, 85},
-        {"RemovePOPClicksCheckBox", button("Remove &Pops and Clicks"), 4, 21, 186, 17},
-        {"EliminateHumCheckBox", button("Eliminate H&um"), 192, 23, 116, 17},
-        {"ReduceHissCheckBox", button("Reduce H&iss"), 192, 60, 115, 17},
-        {"NoiseReductionCheckBox", button("&Noise Gate"), 5, 57, 158, 17},
-        {"HelpButton", button("&Help"), 334, 416, 120, 24},
+        { "EffectsPageControl", [](DialogDriver& d) { return d.Tabs(); }, 4, 3, 534, 313 },
+        { "Bevel1", bevel(0), 93, 10, 430, 247 },
+        { "Label5", label("Pop and Click Removal"), 100, 13, 419, 25 },
+        { "POPClicksLabel", label("Use this if there are large pops or clicks in your recording."), 100, 48, 413, 40 },
+        { "Label4", label("Try different settings until you get the best one for your file."), 100, 170, 413, 47 },
+        { "POPClickGroupBox", sliderBox(0), 3, 4, 85, 165 },
+        { "POPClickMoreLabel", more(0), 27, 15, 0, 0 },
+        { "POPClickWeakerLabel", less(0), 27, 121, 0, 0 },
+        { "POPClickThresholdBox", readout(0), 7, 139, 68, 17 },
+        { "POPClickTrackBar", slider(0), 29, 32, 26, 90 },
+        { "Bevel2", bevel(1), 93, 10, 430, 174 },
+        { "Label1", label("Eliminate Hum"), 100, 13, 413, 21 },
+        { "Label6", label("Low pitched hum can come from the power supply."), 100, 54, 413, 33 },
+        { "HumGroupBox", sliderBox(1), 3, 4, 85, 165 },
+        { "HumBandWidthBox", readout(1), 7, 139, 68, 17 },
+        { "HumTrackBar", slider(1), 29, 32, 26, 90 },
+        { "HumOptions", [](DialogDriver& d) { return Group(d, "[ &Frequency ]"); }, 93, 185, 431, 74 },
+        { "MainsPowerRadioButton", button("50 Hz Mains Power (&Europe and Asia)"), 6, 46, 395, 17 },
+        { "HouseCurrentRadioButton", button("60 Hz House Current (&North America)"), 6, 21, 395, 17 },
+        { "Bevel3", bevel(2), 93, 10, 430, 251 },
+        { "Label2", label("Reduce Hiss"), 100, 14, 415, 25 },
+        { "HissGroupBox", sliderBox(2), 3, 4, 85, 165 },
+        { "HissDBBox", readout(2), 7, 139, 68, 17 },
+        { "HissTrackBar", slider(2), 29, 32, 26, 90 },
+        { "Bevel4", bevel(3), 155, 10, 367, 247 },
+        { "Label15", label("Noise Gate"), 162, 14, 350, 19 },
+        { "Label13", label("You control the amount of sound to be removed by moving the slider at the left. "), 162,
+            116, 354, 40 },
+        { "GroupBox1", [](DialogDriver& d) { return Group(d, "[ Amount of Reduction ]"); }, 2, 4, 151, 138 },
+        { "Label9", more(3), 53, 13, 0, 0 },
+        { "Label11", less(3), 53, 112, 0, 0 },
+        { "NoiseThresholdStaticText", readout(3), 6, 77, 39, 17 },
+        { "NoiseThresholdTrackBar", slider(3), 56, 29, 26, 83 },
+        { "CancelButton", button("Cancel"), 210, 416, 120, 24 },
+        { "OKButton", button("&Start Processing"), 85, 416, 120, 24 },
+        { "StereoOptionsPanel", [](DialogDriver& d) { return GetParent(Group(d, "[ Stereo &Options ]")); }, 4, 319, 534,
+            94 },
+        { "StereoOptionsGroupBox", [](DialogDriver& d) { return Group(d, "[ Stereo &Options ]"); }, 317, 2, 213, 85 },
+        { "LeftChannelRadioButton", button("Apply to &Left Channel Only"), 3, 41, 207, 17 },
+        { "RightChannelRadioButton", button("Apply to &Right Channel Only"), 3, 62, 206, 17 },
+        { "BothChannelsRadioButton", button("Apply to &Both Channels"), 3, 20, 206, 17 },
+        { "EffectOptionGroupBox", [](DialogDriver& d) { return Group(d, "[ E&ffect Options ]"); }, 3, 2, 313, 85 },
+        { "RemovePOPClicksCheckBox", button("Remove &Pops and Clicks"), 4, 21, 186, 17 },
+        { "EliminateHumCheckBox", button("Eliminate H&um"), 192, 23, 116, 17 },
+        { "ReduceHissCheckBox", button("Reduce H&iss"), 192, 60, 115, 17 },
+        { "NoiseReductionCheckBox", button("&Noise Gate"), 5, 57, 158, 17 },
+        { "HelpButton", button("&Help"), 334, 416, 120, 24 },
     };
 }
 
 LOGFONTA FontOf(HWND window)
 {
-    LOGFONTA font{};
+    LOGFONTA font {};
     GetObjectA(reinterpret_cast<HFONT>(SendMessageA(window, WM_GETFONT, 0, 0)), sizeof font, &font);
     return font;
 }
@@ -151,7 +154,7 @@ protected:
         ASSERT_TRUE(plugin.Loaded());
         std::memset(&block, 0, sizeof block);
     }
-    PluginLibrary plugin{"TidwexUI.dll"};
+    PluginLibrary plugin { "TidwexUI.dll" };
     TestHost host;
     TEffectParamBlock block;
 };
@@ -204,11 +207,11 @@ TEST_F(DialogLayoutTest, PagesFillTheTabControlsDisplayArea)
         GetClientRect(d.Tabs(), &area);
         SendMessageA(d.Tabs(), TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&area));
         MapWindowPoints(d.Tabs(), d.dialog, reinterpret_cast<POINT*>(&area), 2);
-        const char* captions[] = {"Remove Pops and Clicks Settings", "Eliminate Hum Settings", "Reduce Hiss Settings",
-                                  "Noise Gate Settings"};
+        const char* captions[] = { "Remove Pops and Clicks Settings", "Eliminate Hum Settings", "Reduce Hiss Settings",
+            "Noise Gate Settings" };
         for (int i = 0; i < 4; ++i) {
             char text[64] = {};
-            TCITEMA item{};
+            TCITEMA item {};
             item.mask = TCIF_TEXT;
             item.pszText = text;
             item.cchTextMax = sizeof text;
@@ -240,9 +243,11 @@ TEST_F(DialogLayoutTest, FontsAreSansSerifAtTheirPixelHeights)
         EXPECT_STREQ("MS Sans Serif", form.lfFaceName);
         EXPECT_EQ(-11, form.lfHeight);
         EXPECT_EQ(FW_BOLD, FontOf(Find(d.dialog, "Static", "Noise Gate")).lfWeight);
-        EXPECT_EQ(-11, FontOf(Find(d.dialog, "Static", "You control the amount of sound to be removed by moving the "
-                                                        "slider at the left. "))
-                           .lfHeight);
+        EXPECT_EQ(-11,
+            FontOf(Find(d.dialog, "Static",
+                       "You control the amount of sound to be removed by moving the "
+                       "slider at the left. "))
+                .lfHeight);
         EXPECT_EQ(-11, FontOf(Find(GetParent(d.Slider(0)), "Static", "More")).lfHeight);
         d.Click(d.Button("Cancel"));
     });
@@ -251,7 +256,7 @@ TEST_F(DialogLayoutTest, FontsAreSansSerifAtTheirPixelHeights)
 TEST_F(DialogLayoutTest, SlidersAreVerticalWithoutTicksWithAFixedThumb)
 {
     RunDialog(plugin, host, block, [](DialogDriver& d) {
-        const int maxima[] = {20, 4, 100, 100};
+        const int maxima[] = { 20, 4, 100, 100 };
         for (int page = 0; page < 4; ++page) {
             const HWND slider = d.Slider(page);
             const LONG style = GetWindowLongA(slider, GWL_STYLE);
@@ -268,4 +273,4 @@ TEST_F(DialogLayoutTest, SlidersAreVerticalWithoutTicksWithAFixedThumb)
     });
 }
 
-}  // namespace
+} // namespace

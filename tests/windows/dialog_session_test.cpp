@@ -25,7 +25,7 @@ protected:
     }
     int32_t Run(const std::function<void(DialogDriver&)>& script) { return RunDialog(plugin, host, block, script); }
 
-    PluginLibrary plugin{"TidwexUI.dll"};
+    PluginLibrary plugin { "TidwexUI.dll" };
     TestHost host;
     TEffectParamBlock block;
 };
@@ -34,29 +34,29 @@ TEST_F(DialogSessionTest, TheLastAcceptedPageOpensNextTime)
 {
     int opened = -1;
     EXPECT_EQ(0, Run([&](DialogDriver& d) {
-                  opened = d.ActivePage();
-                  ASSERT_TRUE(d.GoToPage(1));
-                  d.Click(d.Button("&Start Processing"));
-              }));
+        opened = d.ActivePage();
+        ASSERT_TRUE(d.GoToPage(1));
+        d.Click(d.Button("&Start Processing"));
+    }));
     EXPECT_EQ(0, opened) << "the first session opens on the pop and click page";
     ExpectCleanedUp("an accepted run");
 
     host.paintRequests = 0;
     EXPECT_EQ(2, Run([&](DialogDriver& d) {
-                  opened = d.ActivePage();
-                  EXPECT_TRUE(IsWindowVisible(d.Page(1)));
-                  EXPECT_FALSE(IsWindowVisible(d.Page(0)));
-                  EXPECT_EQ(0, host.paintRequests) << "the program's selection sends no WM_PAINT";
-                  ASSERT_TRUE(d.GoToPage(2));
-                  d.Click(d.Button("Cancel"));
-              }));
+        opened = d.ActivePage();
+        EXPECT_TRUE(IsWindowVisible(d.Page(1)));
+        EXPECT_FALSE(IsWindowVisible(d.Page(0)));
+        EXPECT_EQ(0, host.paintRequests) << "the program's selection sends no WM_PAINT";
+        ASSERT_TRUE(d.GoToPage(2));
+        d.Click(d.Button("Cancel"));
+    }));
     EXPECT_EQ(1, opened);
     ExpectCleanedUp("a cancelled run");
 
     EXPECT_EQ(2, Run([&](DialogDriver& d) {
-                  opened = d.ActivePage();
-                  d.Keys({VK_ESCAPE});
-              }));
+        opened = d.ActivePage();
+        d.Keys({ VK_ESCAPE });
+    }));
     EXPECT_EQ(1, opened) << "a cancelled run does not change the page to open";
     ExpectCleanedUp("Escape");
 }
@@ -74,11 +74,11 @@ TEST_F(DialogSessionTest, AcceptedBlockHoldsEveryInvariant)
     block.LeftOnlyChosen = 1;
     block.Hum50Hz = 1;
     EXPECT_EQ(0, Run([&](DialogDriver& d) {
-                  d.Click(d.Button("Reduce H&iss"));
-                  d.Click(d.Button("&Noise Gate"));
-                  d.Click(d.Button("&Start Processing"));
-              }));
-    const int32_t header[4] = {1, 0, 2, 0};
+        d.Click(d.Button("Reduce H&iss"));
+        d.Click(d.Button("&Noise Gate"));
+        d.Click(d.Button("&Start Processing"));
+    }));
+    const int32_t header[4] = { 1, 0, 2, 0 };
     EXPECT_EQ(0, std::memcmp(header, block.BlockHeader, sizeof header));
     EXPECT_EQ(1, block.DialogOutcome);
     EXPECT_EQ(1, block.ChannelCode);
@@ -95,7 +95,7 @@ TEST_F(DialogSessionTest, AcceptedBlockHoldsEveryInvariant)
 
 TEST_F(DialogSessionTest, QuitDuringTheRunEndsItAndReachesTheHostsLoop)
 {
-    for (bool withHelp : {false, true}) {
+    for (bool withHelp : { false, true }) {
         SCOPED_TRACE(withHelp ? "help open" : "main dialog");
         const int32_t result = Run([&](DialogDriver& d) {
             if (withHelp)
@@ -118,7 +118,7 @@ TEST_F(DialogSessionTest, QuitDuringTheRunEndsItAndReachesTheHostsLoop)
 
 TEST_F(DialogSessionTest, HostWindowDestroyedDuringTheRun)
 {
-    for (bool withHelp : {false, true}) {
+    for (bool withHelp : { false, true }) {
         SCOPED_TRACE(withHelp ? "help open" : "main dialog");
         TestHost doomed;
         doomed.onMessage = [&](UINT message, WPARAM, LPARAM) {
@@ -150,11 +150,11 @@ TEST_F(DialogSessionTest, ACallFromTheHostWhileOneRunsIsRefused)
             nestedResult = plugin.showEffectDialog(host.window, 0, 0, MakeWaveFormat(), &nested);
     };
     EXPECT_EQ(0, Run([&](DialogDriver& d) {
-                  PostMessageA(d.host, kCallAgain, 0, 0);
-                  EXPECT_TRUE(DialogDriver::WaitUntil([&] { return nestedResult != -1; }));
-                  EXPECT_TRUE(IsWindowVisible(d.dialog)) << "the running session goes on";
-                  d.Click(d.Button("&Start Processing"));
-              }));
+        PostMessageA(d.host, kCallAgain, 0, 0);
+        EXPECT_TRUE(DialogDriver::WaitUntil([&] { return nestedResult != -1; }));
+        EXPECT_TRUE(IsWindowVisible(d.dialog)) << "the running session goes on";
+        d.Click(d.Button("&Start Processing"));
+    }));
     EXPECT_EQ(4097, nestedResult);
     EXPECT_EQ(0, std::memcmp(&untouched, &nested, sizeof nested));
     EXPECT_EQ(1, block.DialogOutcome);
@@ -164,15 +164,14 @@ TEST_F(DialogSessionTest, ACallFromTheHostWhileOneRunsIsRefused)
 TEST_F(DialogSessionTest, ActivationRaisesTheHostThenTheDialog)
 {
     EXPECT_EQ(2, Run([&](DialogDriver& d) {
-                  SendMessageA(d.dialog, WM_ACTIVATEAPP, TRUE, 0);
-                  // The dialog ends up directly above the host's window.
-                  HWND above = d.host;
-                  while ((above = GetWindow(above, GW_HWNDPREV)) && !IsWindowVisible(above)) {
-                  }
-                  EXPECT_EQ(d.dialog, above);
-                  EXPECT_EQ(0, SendMessageA(d.dialog, WM_ACTIVATEAPP, FALSE, 0));
-                  d.Click(d.Button("Cancel"));
-              }));
+        SendMessageA(d.dialog, WM_ACTIVATEAPP, TRUE, 0);
+        // The dialog ends up directly above the host's window.
+        HWND above = d.host;
+        while ((above = GetWindow(above, GW_HWNDPREV)) && !IsWindowVisible(above)) { }
+        EXPECT_EQ(d.dialog, above);
+        EXPECT_EQ(0, SendMessageA(d.dialog, WM_ACTIVATEAPP, FALSE, 0));
+        d.Click(d.Button("Cancel"));
+    }));
 }
 
-}  // namespace
+} // namespace

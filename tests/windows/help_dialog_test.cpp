@@ -27,7 +27,7 @@ std::vector<std::string> Lines(const std::string& text)
 
 struct HelpView {
     std::string title;
-    HWND text = nullptr;  // the one visible text box
+    HWND text = nullptr; // the one visible text box
     int visibleTexts = 0;
 };
 
@@ -55,10 +55,57 @@ protected:
         std::memset(&block, 0, sizeof block);
     }
     int32_t Run(const std::function<void(DialogDriver&)>& script) { return RunDialog(plugin, host, block, script); }
-    PluginLibrary plugin{"TidwexUI.dll"};
+    PluginLibrary plugin { "TidwexUI.dll" };
     TestHost host;
     TEffectParamBlock block;
 };
+
+TEST_F(HelpDialogTest, WindowHasItsDesignedPlaceSizeAndNoTitleBarButtons)
+{
+    Run([](DialogDriver& d) {
+        const HWND help = d.OpenHelp();
+        RECT client, frame;
+        GetClientRect(help, &client);
+        EXPECT_EQ(494, client.right);
+        EXPECT_EQ(362, client.bottom);
+        const LONG style = GetWindowLongA(help, GWL_STYLE);
+        EXPECT_TRUE(style & WS_CAPTION);
+        EXPECT_FALSE(style & (WS_SYSMENU | WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX));
+        GetWindowRect(help, &frame);
+        EXPECT_EQ(279, frame.left);
+        EXPECT_EQ(185, frame.top);
+        const struct {
+            const char* className;
+            int left, top, width, height;
+        } expected[] = { { "Static", 17, 7, 465, 24 }, { "Edit", 14, 48, 465, 273 }, { "Edit", 12, 48, 465, 273 },
+            { "Edit", 14, 48, 465, 273 }, { "Button", 189, 333, 115, 25 }, { "Edit", 11, 48, 465, 273 } };
+        HWND child = GetWindow(help, GW_CHILD);
+        for (const auto& e : expected) {
+            ASSERT_TRUE(child);
+            char className[16];
+            GetClassNameA(child, className, sizeof className);
+            EXPECT_STREQ(e.className, className);
+            RECT r;
+            GetWindowRect(child, &r);
+            MapWindowPoints(HWND_DESKTOP, help, reinterpret_cast<POINT*>(&r), 2);
+            EXPECT_EQ(e.left, r.left) << className;
+            EXPECT_EQ(e.top, r.top) << className;
+            EXPECT_EQ(e.width, r.right - r.left) << className;
+            EXPECT_EQ(e.height, r.bottom - r.top) << className;
+            if (lstrcmpiA(className, "Edit") == 0)
+                EXPECT_TRUE(GetWindowLongA(child, GWL_STYLE) & (ES_READONLY | ES_MULTILINE | WS_VSCROLL));
+            child = GetWindow(child, GW_HWNDNEXT);
+        }
+        LOGFONTA title {};
+        GetObjectA(
+            reinterpret_cast<HFONT>(SendMessageA(GetWindow(help, GW_CHILD), WM_GETFONT, 0, 0)), sizeof title, &title);
+        EXPECT_EQ(-16, title.lfHeight);
+        EXPECT_EQ(FW_BOLD, title.lfWeight);
+        d.Click(d.Button("&Close", help));
+        DialogDriver::WaitUntil([&] { return !IsWindowVisible(help); });
+        d.Click(d.Button("Cancel"));
+    });
+}
 
 TEST_F(HelpDialogTest, EachPageShowsItsOwnTextUnderItsTitle)
 {
@@ -66,7 +113,8 @@ TEST_F(HelpDialogTest, EachPageShowsItsOwnTextUnderItsTitle)
         const struct {
             const char* title;
             size_t lines;
-        } pages[] = {{"Pop and Click Removal", 28}, {"Eliminate Hum", 21}, {"Reduce Hiss", 20}, {"Noise Gate", 8}};
+        } pages[]
+            = { { "Pop and Click Removal", 28 }, { "Eliminate Hum", 21 }, { "Reduce Hiss", 20 }, { "Noise Gate", 8 } };
         for (int page = 0; page < 4; ++page) {
             SCOPED_TRACE(pages[page].title);
             ASSERT_TRUE(d.GoToPage(page));
@@ -105,7 +153,7 @@ TEST_F(HelpDialogTest, TheAddressIsAppendedOncePerTextAndSession)
                 DialogDriver::WaitUntil([&] { return !IsWindowVisible(help); });
             }
             // Pop and click, then hiss, then pop and click again.
-            for (int page : {0, 2, 0}) {
+            for (int page : { 0, 2, 0 }) {
                 ASSERT_TRUE(d.GoToPage(page));
                 const HWND help = d.OpenHelp();
                 const std::string text = DialogDriver::Text(Look(help).text);
@@ -124,11 +172,11 @@ TEST_F(HelpDialogTest, EscapeDoesNothingAndAltCCloses)
         const HWND help = d.OpenHelp();
         const HWND text = Look(help).text;
         EXPECT_EQ(text, d.Focus()) << "the text box is first in tab order";
-        d.Keys({VK_ESCAPE});
+        d.Keys({ VK_ESCAPE });
         EXPECT_TRUE(IsWindowVisible(help));
-        d.Keys({VK_RETURN});
+        d.Keys({ VK_RETURN });
         EXPECT_TRUE(IsWindowVisible(help)) << "the text box takes Enter";
-        d.Keys({VK_MENU, 'C'});
+        d.Keys({ VK_MENU, 'C' });
         EXPECT_TRUE(DialogDriver::WaitUntil([&] { return !IsWindowVisible(help); }));
         EXPECT_TRUE(IsWindowVisible(d.dialog)) << "Escape reached only the help";
         d.Click(d.Button("Cancel"));
@@ -141,9 +189,9 @@ TEST_F(HelpDialogTest, FocusStartsOnCloseAfterAClickOnItOrForTheNoiseGate)
         // Hum text: the text box first; Tab moves to Close, Enter closes.
         ASSERT_TRUE(d.GoToPage(1));
         HWND help = d.OpenHelp();
-        d.Keys({VK_TAB});
+        d.Keys({ VK_TAB });
         EXPECT_EQ(d.Button("&Close", help), d.Focus());
-        d.Keys({VK_RETURN});
+        d.Keys({ VK_RETURN });
         EXPECT_TRUE(DialogDriver::WaitUntil([&] { return !IsWindowVisible(help); }));
         // Closed from Close: the next showing starts there, whatever the text.
         ASSERT_TRUE(d.GoToPage(2));
@@ -158,10 +206,10 @@ TEST_F(HelpDialogTest, FocusStartsOnCloseAfterAClickOnItOrForTheNoiseGate)
         ASSERT_TRUE(d.GoToPage(3));
         const HWND help = d.OpenHelp();
         EXPECT_EQ(d.Button("&Close", help), d.Focus());
-        d.Keys({VK_RETURN});
+        d.Keys({ VK_RETURN });
         EXPECT_TRUE(DialogDriver::WaitUntil([&] { return !IsWindowVisible(help); }));
         d.Click(d.Button("Cancel"));
     });
 }
 
-}  // namespace
+} // namespace
