@@ -87,6 +87,13 @@ void TScrubwellUIForm::CreateLabel(HWND parent, const Rect& bounds, const char* 
     CreateChild("Static", text, kLabelStyle | align, parent, bounds, font);
 }
 
+// The unlabelled tool group boxes of the first three pages share one layout.
+TScrubwellUIForm::ToolGroupLayout TScrubwellUIForm::PageToolGroup(int designedMax)
+{
+    return { { 3, 4, 85, 165 }, "", { 27, 15, 24, 13 }, { 27, 121, 22, 13 }, { 7, 139, 68, 17 }, "",
+        { 29, 32, 26, 90 }, designedMax };
+}
+
 void TScrubwellUIForm::CreateToolGroupBox(
     HWND page, const ToolGroupLayout& layout, windowing::TrackBar& slider, windowing::StaticText& readout)
 {
@@ -107,10 +114,7 @@ void TScrubwellUIForm::CreateToolGroupBox(
 void TScrubwellUIForm::CreatePopClickPage()
 {
     const HWND page = POPClickTab;
-    CreateToolGroupBox(page,
-        { { 3, 4, 85, 165 }, "", { 27, 15, 24, 13 }, { 27, 121, 22, 13 }, { 7, 139, 68, 17 }, "", { 29, 32, 26, 90 },
-            4 },
-        POPClickTrackBar, POPClickThresholdBox);
+    CreateToolGroupBox(page, PageToolGroup(4), POPClickTrackBar, POPClickThresholdBox);
     CreateLabel(page, { 100, 13, 419, 25 }, "Pop and Click Removal", Font(kHeadingFont), SS_CENTER);
     CreateLabel(
         page, { 100, 48, 413, 40 }, "Use this if there are large pops or clicks in your recording.", Font(kBodyFont));
@@ -126,10 +130,7 @@ void TScrubwellUIForm::CreatePopClickPage()
 void TScrubwellUIForm::CreateHumPage()
 {
     const HWND page = HumTab;
-    CreateToolGroupBox(page,
-        { { 3, 4, 85, 165 }, "", { 27, 15, 24, 13 }, { 27, 121, 22, 13 }, { 7, 139, 68, 17 }, "", { 29, 32, 26, 90 },
-            4 },
-        HumTrackBar, HumBandWidthBox);
+    CreateToolGroupBox(page, PageToolGroup(4), HumTrackBar, HumBandWidthBox);
     HumOptions = windowing::GroupBox(CreateGroupBox(page, { 93, 185, 431, 74 }, "[ &Frequency ]"));
     HouseCurrentRadioButton = windowing::RadioButton(CreateChild("Button", "60 Hz House Current (&North America)",
         kRadioStyle | WS_GROUP, HumOptions.Handle(), { 6, 21, 395, 17 }, FormFont()));
@@ -149,10 +150,7 @@ void TScrubwellUIForm::CreateHumPage()
 void TScrubwellUIForm::CreateHissPage()
 {
     const HWND page = HissTab;
-    CreateToolGroupBox(page,
-        { { 3, 4, 85, 165 }, "", { 27, 15, 24, 13 }, { 27, 121, 22, 13 }, { 7, 139, 68, 17 }, "", { 29, 32, 26, 90 },
-            100 },
-        HissTrackBar, HissDBBox);
+    CreateToolGroupBox(page, PageToolGroup(100), HissTrackBar, HissDBBox);
     CreateLabel(page, { 100, 14, 415, 25 }, "Reduce Hiss", Font(kHeadingFont), SS_CENTER);
     CreateLabel(page, { 100, 55, 415, 72 },
         "This will reduce unwanted tape hiss or other high pitch noise in your recording by applying "

@@ -55,6 +55,7 @@ private:
     void CreateSelectionPanel();
     void WireEvents();
     struct ToolGroupLayout;
+    static ToolGroupLayout PageToolGroup(int designedMax);
     // A tool's group box: "More", the slider, "Less" and the hidden readout.
     void CreateToolGroupBox(
         HWND page, const ToolGroupLayout& layout, windowing::TrackBar& slider, windowing::StaticText& readout);

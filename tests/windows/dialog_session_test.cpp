@@ -98,8 +98,9 @@ TEST_F(DialogSessionTest, QuitDuringTheRunEndsItAndReachesTheHostsLoop)
     for (bool withHelp : { false, true }) {
         SCOPED_TRACE(withHelp ? "help open" : "main dialog");
         const int32_t result = Run([&](DialogDriver& d) {
-            if (withHelp)
+            if (withHelp) {
                 ASSERT_TRUE(d.OpenHelp());
+            }
             PostThreadMessageA(d.hostThread, WM_QUIT, 42, 0);
             EXPECT_TRUE(DialogDriver::WaitUntil([&] { return !IsWindowVisible(d.dialog); }));
         });
@@ -126,8 +127,9 @@ TEST_F(DialogSessionTest, HostWindowDestroyedDuringTheRun)
                 DestroyWindow(doomed.window);
         };
         const int32_t result = RunDialog(plugin, doomed, block, [&](DialogDriver& d) {
-            if (withHelp)
+            if (withHelp) {
                 ASSERT_TRUE(d.OpenHelp());
+            }
             PostMessageA(d.host, kDestroyHost, 0, 0);
             EXPECT_TRUE(DialogDriver::WaitUntil([&] { return !IsWindow(d.dialog); }));
         });

@@ -92,8 +92,9 @@ TEST_F(HelpDialogTest, WindowHasItsDesignedPlaceSizeAndNoTitleBarButtons)
             EXPECT_EQ(e.top, r.top) << className;
             EXPECT_EQ(e.width, r.right - r.left) << className;
             EXPECT_EQ(e.height, r.bottom - r.top) << className;
-            if (lstrcmpiA(className, "Edit") == 0)
+            if (lstrcmpiA(className, "Edit") == 0) {
                 EXPECT_TRUE(GetWindowLongA(child, GWL_STYLE) & (ES_READONLY | ES_MULTILINE | WS_VSCROLL));
+            }
             child = GetWindow(child, GW_HWNDNEXT);
         }
         LOGFONTA title {};
