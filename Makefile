@@ -1,6 +1,8 @@
 # make check   installs what is missing, builds everything and runs every test
 # make demo    runs the demo host, which opens the dialog
-.PHONY: all deps build check test demo clean format
+# make bench   measures the dialog against a bare Win32 dialog
+# make stress  runs the random-block test with many more blocks
+.PHONY: all deps build check test demo bench stress clean format
 
 BUILD := build
 NINJA := cmake --build
@@ -35,6 +37,15 @@ check: build test
 
 demo: build
 	tools/demo.sh
+
+bench: build
+	cd $(BUILD)/x64/bin && ../../../tools/with-wine-display.sh ../../../tools/wine-run.sh scrubwell-bench.exe 200 \
+		"$$(winepath -w $(CURDIR)/dist/x86 2>/dev/null)" "$$(winepath -w $(CURDIR)/dist/x64 2>/dev/null)"
+
+STRESS_BLOCKS ?= 5000
+stress: build
+	cd $(BUILD)/x64/bin && SCRUBWELL_STRESS_BLOCKS=$(STRESS_BLOCKS) \
+		../../../tools/with-wine-display.sh ../../../tools/wine-run.sh robustness_tests.exe
 
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i

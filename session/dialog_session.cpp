@@ -40,10 +40,11 @@ int32_t RunDialogSession(void* parent, TEffectParamBlock* block)
         HostWindow = static_cast<HWND>(parent);
         dialogs.help = std::make_unique<TScrubwellHelpForm>();
         ScrubwellHelpForm = dialogs.help.get();
-        // Asking for the main dialog's window creates it now, under the host's window.
+        // Asking for the main dialog's window creates it now, under the host's
+        // window. The help's own window follows when it is first shown: laying
+        // out its long texts is most of what it costs.
         dialogs.help->SetParentWindow(dialogs.main->Handle());
         dialogs.main->SetCaption(kCaption);
-        dialogs.help->Handle();
 
         block->DialogOutcome = kOutcomeNotAccepted;
         EffectSettings& settings = dialogs.main->Settings();

@@ -1,0 +1,18 @@
+// Runs many sessions quickly: a thread timer on the host's own thread, which
+// fires inside the dialog's modal loop, presses the buttons of a script.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+#include "tests/windows/plugin_library.h"
+
+enum class Press { Accept, Cancel, Help, CloseHelp, Escape, MoveSlider };
+
+// Calls ShowEffectDialog with the given parent and block and presses the
+// buttons in order, one per timer tick, as soon as the dialog or its help
+// is up. Returns ShowEffectDialog's result.
+int32_t RunQuickSession(PluginLibrary& plugin, HWND host, TEffectParamBlock& block, const std::vector<Press>& presses,
+                        uint16_t channels = 2);
