@@ -42,7 +42,7 @@ bench: build
 	cd $(BUILD)/x64/bin && ../../../tools/with-wine-display.sh ../../../tools/wine-run.sh scrubwell-bench.exe 200 \
 		"$$(winepath -w $(CURDIR)/dist/x86 2>/dev/null)" "$$(winepath -w $(CURDIR)/dist/x64 2>/dev/null)"
 
-STRESS_BLOCKS ?= 5000
+STRESS_BLOCKS ?= 20000
 stress: build
 	cd $(BUILD)/x64/bin && SCRUBWELL_STRESS_BLOCKS=$(STRESS_BLOCKS) \
 		../../../tools/with-wine-display.sh ../../../tools/wine-run.sh robustness_tests.exe

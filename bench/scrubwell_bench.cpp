@@ -27,8 +27,8 @@ double Now()
 }
 
 struct Timing {
-    std::vector<double> shown;   // call until shown and painted
-    std::vector<double> closed;  // cancel until the call returns
+    std::vector<double> shown; // call until shown and painted
+    std::vector<double> closed; // cancel until the call returns
 };
 
 struct Probe {
@@ -52,8 +52,8 @@ HWND VisibleOwnedWindow(HWND owner)
 LRESULT CALLBACK ShowHook(int code, WPARAM wParam, LPARAM lParam)
 {
     const auto* call = reinterpret_cast<const CWPSTRUCT*>(lParam);
-    if (code == HC_ACTION && call->message == WM_SHOWWINDOW && call->wParam &&
-        GetWindow(call->hwnd, GW_OWNER) == probe.host)
+    if (code == HC_ACTION && call->message == WM_SHOWWINDOW && call->wParam
+        && GetWindow(call->hwnd, GW_OWNER) == probe.host)
         PostMessageA(probe.host, kProbe, 0, 0);
     return CallNextHookEx(nullptr, code, wParam, lParam);
 }
@@ -111,10 +111,7 @@ public:
         Text(text);
         Word(0);
     }
-    const DLGTEMPLATE* Get()
-    {
-        return reinterpret_cast<const DLGTEMPLATE*>(words_.data());
-    }
+    const DLGTEMPLATE* Get() { return reinterpret_cast<const DLGTEMPLATE*>(words_.data()); }
 
 private:
     void Word(WORD w) { words_.push_back(w); }
@@ -134,7 +131,10 @@ private:
     int next_ = 100;
 };
 
-INT_PTR CALLBACK BaselineProc(HWND, UINT message, WPARAM, LPARAM) { return message == WM_INITDIALOG; }
+INT_PTR CALLBACK BaselineProc(HWND, UINT message, WPARAM, LPARAM)
+{
+    return message == WM_INITDIALOG;
+}
 
 // The main dialog's controls by kind: one tab control, four track bars, four
 // check boxes, five radio buttons, seven group boxes, four readouts, 20 labels
@@ -186,7 +186,7 @@ Summary Summarise(std::vector<double> values)
 {
     std::sort(values.begin(), values.end());
     const size_t n = values.size();
-    return {values[n / 2], values[n / 10], values[n - 1 - n / 10]};
+    return { values[n / 2], values[n / 10], values[n - 1 - n / 10] };
 }
 
 void Print(const char* what, const std::vector<double>& values)
@@ -201,22 +201,22 @@ long FileSize(const std::string& path)
     return GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data) ? static_cast<long>(data.nFileSizeLow) : -1;
 }
 
-}  // namespace
+} // namespace
 
 int main(int argc, char** argv)
 {
     QueryPerformanceFrequency(&frequency);
     const int sessions = argc > 1 ? std::max(10, std::atoi(argv[1])) : 200;
-    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_BAR_CLASSES | ICC_TAB_CLASSES};
+    INITCOMMONCONTROLSEX controls { sizeof controls, ICC_BAR_CLASSES | ICC_TAB_CLASSES };
     InitCommonControlsEx(&controls);
 
-    WNDCLASSA hostClass{};
+    WNDCLASSA hostClass {};
     hostClass.lpfnWndProc = HostProc;
     hostClass.hInstance = GetModuleHandleA(nullptr);
     hostClass.lpszClassName = "ScrubwellBenchHost";
     RegisterClassA(&hostClass);
     probe.host = CreateWindowExA(0, hostClass.lpszClassName, "Bench host", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 200,
-                                 100, nullptr, nullptr, hostClass.hInstance, nullptr);
+        100, nullptr, nullptr, hostClass.hInstance, nullptr);
 
     UpdateWindow(probe.host);
     SetWindowsHookExA(WH_CALLWNDPROC, ShowHook, nullptr, GetCurrentThreadId());
@@ -242,7 +242,7 @@ int main(int argc, char** argv)
     Timing ours, bare;
     TEffectParamBlock block;
     std::memset(&block, 0, sizeof block);
-    TWaveFormat format{};
+    TWaveFormat format {};
     format.Channels = 2;
     // Interleaved, so that both see the same state of the machine.
     for (int i = 0; i < sessions + 5; ++i) {
@@ -270,8 +270,8 @@ int main(int argc, char** argv)
     Print("bare dialog: Cancel until the call returns", bare.closed);
     const double ratioShown = Summarise(ours.shown).median / Summarise(bare.shown).median;
     const double ratioClosed = Summarise(ours.closed).median / Summarise(bare.closed).median;
-    std::printf("  ratio of medians, ours over bare: show %.2f, close %.2f (aim: 1.25 or less)\n", ratioShown,
-                ratioClosed);
+    std::printf(
+        "  ratio of medians, ours over bare: show %.2f, close %.2f (aim: 1.25 or less)\n", ratioShown, ratioClosed);
     for (int i = 2; i < argc; ++i) {
         const std::string path = std::string(argv[i]) + "\\TidwexUI.dll";
         std::printf("  size of %s: %ld bytes\n", path.c_str(), FileSize(path));

@@ -10,7 +10,7 @@ void TScrubwellUIForm::HelpButtonClick()
     TScrubwellHelpForm* help = ScrubwellHelpForm;
     if (!help)
         return;
-    help->Handle();  // created on first use
+    help->Handle(); // created on first use
     help->POPClickMemo.Show(false);
     help->HumMemo.Show(false);
     help->HissMemo.Show(false);

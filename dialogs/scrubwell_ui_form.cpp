@@ -90,8 +90,8 @@ void TScrubwellUIForm::CreateLabel(HWND parent, const Rect& bounds, const char* 
 // The unlabelled tool group boxes of the first three pages share one layout.
 TScrubwellUIForm::ToolGroupLayout TScrubwellUIForm::PageToolGroup(int designedMax)
 {
-    return { { 3, 4, 85, 165 }, "", { 27, 15, 24, 13 }, { 27, 121, 22, 13 }, { 7, 139, 68, 17 }, "",
-        { 29, 32, 26, 90 }, designedMax };
+    return { { 3, 4, 85, 165 }, "", { 27, 15, 24, 13 }, { 27, 121, 22, 13 }, { 7, 139, 68, 17 }, "", { 29, 32, 26, 90 },
+        designedMax };
 }
 
 void TScrubwellUIForm::CreateToolGroupBox(

@@ -3,6 +3,7 @@
 
 #include "block/common.h"
 #include "settings/effect_settings.h"
+#include "settings/fault_point.h"
 #include "settings/number_text.h"
 
 namespace scrubwell {
@@ -37,6 +38,7 @@ void EffectSettings::Check(ToggleControl& toolCheckBox)
 
 bool EffectSettings::LoadSettings(TEffectParamBlock* block)
 {
+    SCRUBWELL_FAULT_POINT("load");
     Block = block;
     SetDefaults(block);
     LoadPopClickSettings(block);
@@ -87,6 +89,7 @@ bool EffectSettings::LoadEffectOptions(TEffectParamBlock* block)
 
 bool EffectSettings::StoreSettings(TEffectParamBlock* block)
 {
+    SCRUBWELL_FAULT_POINT("store");
     StorePopClickSettings(block);
     StoreHumSettings(block);
     StoreHissSettings(block);

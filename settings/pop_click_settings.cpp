@@ -1,6 +1,7 @@
 // Pop and click removal: ClickThreshold and the seven fixed values <-> POPClickTrackBar.
 #include "block/common.h"
 #include "settings/effect_settings.h"
+#include "settings/fault_point.h"
 #include "settings/pop_click_mapping.h"
 
 namespace scrubwell {
@@ -34,6 +35,7 @@ bool EffectSettings::StorePopClickSettings(TEffectParamBlock* block)
 
 void EffectSettings::POPClickTrackBarChange()
 {
+    SCRUBWELL_FAULT_POINT("slider");
     Check(c_.RemovePOPClicksCheckBox);
     const int position = c_.POPClickTrackBar.Position();
     if (position >= 0 && position <= kClickSliderMax)

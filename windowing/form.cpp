@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "windowing/buttons.h"
+#include "windowing/live_objects.h"
 #include "windowing/messages.h"
 #include "windowing/window_classes.h"
 
@@ -124,6 +125,7 @@ HWND Form::Handle()
         design_.top, frame.right - frame.left, frame.bottom - frame.top, parent_, nullptr, ModuleInstance(), this);
     if (!window)
         throw WindowCreationError("form window not created");
+    ++Live().formWindows;
     try {
         CreateControls();
     } catch (...) {
@@ -369,6 +371,8 @@ void Form::WindowGone()
 {
     for (auto& font : fonts_)
         DeleteObject(font.second);
+    Live().fonts -= static_cast<int>(fonts_.size());
+    --Live().formWindows;
     fonts_.clear();
     bindings_.clear();
     SetWindowLongPtrA(handle_, GWLP_USERDATA, 0);
@@ -537,6 +541,7 @@ HFONT Form::Font(const FontSpec& spec)
     if (!font)
         throw WindowCreationError("font not created");
     fonts_[spec] = font;
+    ++Live().fonts;
     return font;
 }
 

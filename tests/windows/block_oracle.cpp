@@ -8,9 +8,12 @@
 
 namespace {
 
-const double kBands[10] = {31, 62, 125, 250, 500, 1000, 2000, 4000, 8000, 16000};
+const double kBands[10] = { 31, 62, 125, 250, 500, 1000, 2000, 4000, 8000, 16000 };
 
-bool LowByte(uint16_t word) { return (word & 0xFF) != 0; }
+bool LowByte(uint16_t word)
+{
+    return (word & 0xFF) != 0;
+}
 
 bool SameGain(double expected, double actual)
 {
@@ -21,7 +24,10 @@ bool SameGain(double expected, double actual)
     return std::fabs(expected - actual) <= 4e-16 * std::fabs(expected);
 }
 
-double Linear(double db) { return static_cast<double>(std::pow(10.0L, static_cast<long double>(db) / 20.0L)); }
+double Linear(double db)
+{
+    return static_cast<double>(std::pow(10.0L, static_cast<long double>(db) / 20.0L));
+}
 
 struct Span {
     size_t offset, size;
@@ -29,16 +35,16 @@ struct Span {
 
 // The fields a store writes.
 const Span kStored[] = {
-    {16, 8},     // ChannelCode, EffectFlags
-    {42, 14},    // the seven switches
-    {56, 4},     // DialogOutcome
-    {634, 2},    // ClickThreshold
-    {720, 160},  // EqGainDb, EqGain
-    {2088, 4},   // EqBandCount
-    {2130, 4},   // Hum60Hz, Hum50Hz
-    {2144, 16},  // HumFrequency, HumWidthOctaves
-    {2408, 2},   // GateValid
-    {4506, 12},  // GateThreshold, GatePresetA, GatePresetB
+    { 16, 8 }, // ChannelCode, EffectFlags
+    { 42, 14 }, // the seven switches
+    { 56, 4 }, // DialogOutcome
+    { 634, 2 }, // ClickThreshold
+    { 720, 160 }, // EqGainDb, EqGain
+    { 2088, 4 }, // EqBandCount
+    { 2130, 4 }, // Hum60Hz, Hum50Hz
+    { 2144, 16 }, // HumFrequency, HumWidthOctaves
+    { 2408, 2 }, // GateValid
+    { 4506, 12 }, // GateThreshold, GatePresetA, GatePresetB
 };
 
 bool Stored(size_t offset)
@@ -65,11 +71,11 @@ bool OnGrid(double value, double scale, int steps)
     return false;
 }
 
-}  // namespace
+} // namespace
 
 TEffectParamBlock ExpectedAfterLoad(TEffectParamBlock b, const TWaveFormat& format)
 {
-    const int32_t header[4] = {1, 0, 2, 0};
+    const int32_t header[4] = { 1, 0, 2, 0 };
     std::memcpy(b.BlockHeader, header, sizeof header);
     std::memcpy(&b.WaveFormat, &format, sizeof format);
     b.DialogOutcome = 2;
@@ -125,8 +131,8 @@ std::string CheckAccepted(const TEffectParamBlock& expected, const TEffectParamB
         if (!Stored(i) && e[i] != a[i])
             return Difference("accepted, not a stored field", i, e[i], a[i]);
 
-    const uint16_t switches[7] = {b.LeftOnlyChosen, b.RightOnlyChosen, b.BothChosen, b.PopClickOn,
-                                  b.HumOn,          b.HissOn,          b.GateOn};
+    const uint16_t switches[7]
+        = { b.LeftOnlyChosen, b.RightOnlyChosen, b.BothChosen, b.PopClickOn, b.HumOn, b.HissOn, b.GateOn };
     for (uint16_t word : switches)
         if (word > 1)
             return "a switch word holds " + std::to_string(word);
@@ -135,8 +141,8 @@ std::string CheckAccepted(const TEffectParamBlock& expected, const TEffectParamB
     const int32_t channel = b.LeftOnlyChosen == 1 ? 1 : b.RightOnlyChosen == 1 ? 2 : 3;
     if (b.ChannelCode != channel)
         return "ChannelCode " + std::to_string(b.ChannelCode) + " disagrees with the channel words";
-    const uint32_t flags = (b.HissOn ? 0x0001u : 0) | (b.HumOn ? 0x0010u : 0) | (b.PopClickOn ? 0x0100u : 0) |
-                           (b.GateOn ? 0x1000u : 0);
+    const uint32_t flags
+        = (b.HissOn ? 0x0001u : 0) | (b.HumOn ? 0x0010u : 0) | (b.PopClickOn ? 0x0100u : 0) | (b.GateOn ? 0x1000u : 0);
     if (b.EffectFlags != flags)
         return "EffectFlags disagree with the tool words";
     if (b.Hum60Hz + b.Hum50Hz != 1)
@@ -145,7 +151,7 @@ std::string CheckAccepted(const TEffectParamBlock& expected, const TEffectParamB
         return "HumFrequency disagrees with the hum words";
     if (b.ClickThreshold < 1500 || b.ClickThreshold > 3500 || b.ClickThreshold % 100 != 0)
         return "ClickThreshold " + std::to_string(b.ClickThreshold) + " is off the grid";
-    const double widths[] = {0.1, 0.2, 0.3, 0.4, 0.5};
+    const double widths[] = { 0.1, 0.2, 0.3, 0.4, 0.5 };
     bool widthOnGrid = false;
     for (double w : widths)
         widthOnGrid |= b.HumWidthOctaves == w;

@@ -24,7 +24,7 @@ HWND ButtonOf(HWND parent, const char* caption)
     struct Search {
         const char* caption;
         HWND found;
-    } search{caption, nullptr};
+    } search { caption, nullptr };
     EnumChildWindows(
         parent,
         [](HWND window, LPARAM context) -> BOOL {
@@ -49,7 +49,7 @@ void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD)
     const HWND help = OwnedFormOf(dialog);
     const Press press = (*script.presses)[script.next];
     if ((press == Press::CloseHelp) != (help != nullptr))
-        return;  // wait until the help is up, or gone
+        return; // wait until the help is up, or gone
     ++script.next;
     switch (press) {
     case Press::Accept:
@@ -76,12 +76,12 @@ void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD)
     }
 }
 
-}  // namespace
+} // namespace
 
-int32_t RunQuickSession(PluginLibrary& plugin, HWND host, TEffectParamBlock& block, const std::vector<Press>& presses,
-                        uint16_t channels)
+int32_t RunQuickSession(
+    PluginLibrary& plugin, HWND host, TEffectParamBlock& block, const std::vector<Press>& presses, uint16_t channels)
 {
-    script = Script{host, &presses, 0};
+    script = Script { host, &presses, 0 };
     const UINT_PTR timer = SetTimer(nullptr, 0, USER_TIMER_MINIMUM, Tick);
     const int32_t result = plugin.showEffectDialog(host, 0, 0, MakeWaveFormat(channels), &block);
     KillTimer(nullptr, timer);

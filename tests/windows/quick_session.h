@@ -15,4 +15,4 @@ enum class Press { Accept, Cancel, Help, CloseHelp, Escape, MoveSlider };
 // buttons in order, one per timer tick, as soon as the dialog or its help
 // is up. Returns ShowEffectDialog's result.
 int32_t RunQuickSession(PluginLibrary& plugin, HWND host, TEffectParamBlock& block, const std::vector<Press>& presses,
-                        uint16_t channels = 2);
+    uint16_t channels = 2);

@@ -19,7 +19,7 @@ namespace {
 int BlockCount()
 {
     const char* count = std::getenv("SCRUBWELL_STRESS_BLOCKS");
-    return count ? std::atoi(count) : 300;
+    return count ? std::atoi(count) : 2000;
 }
 
 uint32_t Seed()
@@ -30,7 +30,10 @@ uint32_t Seed()
 
 class BlockMaker {
 public:
-    explicit BlockMaker(uint32_t seed) : random_(seed) {}
+    explicit BlockMaker(uint32_t seed)
+        : random_(seed)
+    {
+    }
 
     // Random bytes, a zero block, or either with extremes in the named fields.
     TEffectParamBlock Make()
@@ -42,25 +45,25 @@ public:
             bytes[i] = kind == 0 ? 0 : static_cast<unsigned char>(random_());
         if (kind == 3)
             return block;
-        uint16_t* switches[] = {&block.LeftOnlyChosen, &block.RightOnlyChosen, &block.BothChosen, &block.PopClickOn,
-                                &block.HumOn,          &block.HissOn,          &block.GateOn,     &block.Hum60Hz,
-                                &block.Hum50Hz,        &block.GateValid};
+        uint16_t* switches[] = { &block.LeftOnlyChosen, &block.RightOnlyChosen, &block.BothChosen, &block.PopClickOn,
+            &block.HumOn, &block.HissOn, &block.GateOn, &block.Hum60Hz, &block.Hum50Hz, &block.GateValid };
         for (uint16_t* word : switches)
             *word = Word();
-        const int16_t thresholds[] = {1499, 1500, 1501, 1549, 1550, 2500, 3449, 3450, 3499, 3500, 3501, 0, -1, -32768, 32767};
+        const int16_t thresholds[]
+            = { 1499, 1500, 1501, 1549, 1550, 2500, 3449, 3450, 3499, 3500, 3501, 0, -1, -32768, 32767 };
         block.ClickThreshold = thresholds[Pick(sizeof thresholds / sizeof *thresholds)];
         block.HumFrequency = Real();
         block.HumWidthOctaves = Real();
         for (double& gain : block.EqGainDb)
             gain = Real();
-        const int32_t gates[] = {INT32_MIN, -5, -1, 0, 1, 50, 99, 100, 101, 250, INT32_MAX};
+        const int32_t gates[] = { INT32_MIN, -5, -1, 0, 1, 50, 99, 100, 101, 250, INT32_MAX };
         block.GateThreshold = gates[Pick(sizeof gates / sizeof *gates)];
         return block;
     }
 
     uint16_t Channels()
     {
-        const uint16_t counts[] = {0, 1, 2, 65535};
+        const uint16_t counts[] = { 0, 1, 2, 65535 };
         return counts[Pick(4)];
     }
 
@@ -69,35 +72,17 @@ private:
 
     uint16_t Word()
     {
-        const uint16_t words[] = {0, 1, 0x0100, 0xFFFF, 2, 0x0101};
+        const uint16_t words[] = { 0, 1, 0x0100, 0xFFFF, 2, 0x0101 };
         return Pick(5) == 0 ? static_cast<uint16_t>(random_()) : words[Pick(6)];
     }
 
     double Real()
     {
-        const double values[] = {std::numeric_limits<double>::quiet_NaN(),
-                                 -std::numeric_limits<double>::quiet_NaN(),
-                                 std::numeric_limits<double>::infinity(),
-                                 -std::numeric_limits<double>::infinity(),
-                                 std::numeric_limits<double>::denorm_min(),
-                                 -std::numeric_limits<double>::denorm_min(),
-                                 DBL_MIN,
-                                 -0.0,
-                                 0.0,
-                                 1e308,
-                                 -1e308,
-                                 DBL_MAX,
-                                 0.1,
-                                 std::nextafter(0.1, 0.0),
-                                 0.5,
-                                 std::nextafter(0.5, 1.0),
-                                 0.15,
-                                 60.0,
-                                 50.0,
-                                 -40.0,
-                                 -40.000001,
-                                 -12.345,
-                                 10.0};
+        const double values[] = { std::numeric_limits<double>::quiet_NaN(), -std::numeric_limits<double>::quiet_NaN(),
+            std::numeric_limits<double>::infinity(), -std::numeric_limits<double>::infinity(),
+            std::numeric_limits<double>::denorm_min(), -std::numeric_limits<double>::denorm_min(), DBL_MIN, -0.0, 0.0,
+            1e308, -1e308, DBL_MAX, 0.1, std::nextafter(0.1, 0.0), 0.5, std::nextafter(0.5, 1.0), 0.15, 60.0, 50.0,
+            -40.0, -40.000001, -12.345, 10.0 };
         if (Pick(5) == 0) {
             const uint64_t bits = random_();
             double value;
@@ -133,7 +118,7 @@ uint32_t Mxcsr()
 class RobustnessTest : public ::testing::Test {
 protected:
     void SetUp() override { ASSERT_TRUE(plugin.Loaded()); }
-    PluginLibrary plugin{"TidwexUI.dll"};
+    PluginLibrary plugin { "TidwexUI.dll" };
     TestHost host;
 };
 
@@ -144,7 +129,7 @@ TEST_F(RobustnessTest, RandomAndExtremeBlocksLoadAndStoreByTheContract)
     BlockMaker maker(seed);
     // The host's floating-point settings: as the process starts, 53-bit
     // precision, and 53-bit with invalid, zero-divide and overflow unmasked.
-    const uint16_t hostControlWords[] = {ControlWord(), 0x027F, 0x0272};
+    const uint16_t hostControlWords[] = { ControlWord(), 0x027F, 0x0272 };
     const uint16_t saved = ControlWord();
     int failures = 0;
     for (int i = 0; i < BlockCount() && failures < 3; ++i) {
@@ -157,8 +142,8 @@ TEST_F(RobustnessTest, RandomAndExtremeBlocksLoadAndStoreByTheContract)
         const uint16_t hostCw = hostControlWords[i % 3];
         SetControlWord(hostCw);
         const uint32_t csrBefore = Mxcsr();
-        const int32_t result = RunQuickSession(plugin, host.window, block,
-                                               {accept ? Press::Accept : Press::Cancel}, channels);
+        const int32_t result
+            = RunQuickSession(plugin, host.window, block, { accept ? Press::Accept : Press::Cancel }, channels);
         const uint16_t cwAfter = ControlWord();
         const uint32_t csrAfter = Mxcsr();
         SetControlWord(saved);
@@ -180,4 +165,4 @@ TEST_F(RobustnessTest, RandomAndExtremeBlocksLoadAndStoreByTheContract)
     EXPECT_TRUE(LibraryWindows().empty());
 }
 
-}  // namespace
+} // namespace
