@@ -530,17 +530,17 @@ HWND Form::CreateBevel(HWND parent, const Rect& bounds)
     return bevel;
 }
 
-HFONT Form::Font(const FontSpec& spec)
+HFONT Form::Font(const FontSpec& wanted)
 {
-    auto found = fonts_.find(spec);
+    auto found = fonts_.find(wanted);
     if (found != fonts_.end())
         return found->second;
-    const HFONT font = CreateFontA(-spec.height, 0, 0, 0, spec.bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE,
+    const HFONT font = CreateFontA(-wanted.height, 0, 0, 0, wanted.bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE,
         DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-        (spec.fixedPitch ? FIXED_PITCH : DEFAULT_PITCH) | FF_DONTCARE, spec.face);
+        (wanted.fixedPitch ? FIXED_PITCH : DEFAULT_PITCH) | FF_DONTCARE, wanted.face);
     if (!font)
         throw WindowCreationError("font not created");
-    fonts_[spec] = font;
+    fonts_[wanted] = font;
     ++Live().fonts;
     return font;
 }

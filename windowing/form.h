@@ -105,7 +105,7 @@ protected:
     // and are deleted with its window.
     HWND CreateChild(const char* className, const std::string& text, DWORD style, HWND parent, const Rect& bounds,
         HFONT font, DWORD exStyle = 0);
-    HFONT Font(const FontSpec& spec);
+    HFONT Font(const FontSpec& wanted);
     HFONT FormFont() { return Font(formFont_); }
     // A window that holds controls and passes their notifications on to the form.
     HWND CreateContainer(HWND parent, const Rect& bounds, bool visible = true);

@@ -119,9 +119,7 @@ DialogDriver::DialogDriver(HWND hostWindow, DWORD thread)
 
 HWND DialogDriver::Button(const std::string& caption, HWND parent) const
 {
-    const auto found
-        = Children(parent ? parent : dialog, [&](HWND w) { return HasClass(w, "Button") && Text(w) == caption; });
-    return found.empty() ? nullptr : found.front();
+    return FindChild(parent ? parent : dialog, "Button", caption);
 }
 
 HWND DialogDriver::Slider(int page) const
@@ -280,6 +278,18 @@ int32_t RunDialog(PluginLibrary& plugin, TestHost& host, TEffectParamBlock& bloc
     const int32_t result = plugin.showEffectDialog(host.window, 0, 0, MakeWaveFormat(channels), &block);
     user.join();
     return result;
+}
+
+HWND FindChild(HWND root, const char* className, const std::string& text)
+{
+    const auto found = Children(root,
+        [&](HWND window) { return (!className || HasClass(window, className)) && DialogDriver::Text(window) == text; });
+    return found.empty() ? nullptr : found.front();
+}
+
+std::vector<HWND> ChildrenOfClass(HWND root, const char* className)
+{
+    return Children(root, [&](HWND window) { return HasClass(window, className); });
 }
 
 std::vector<HWND> LibraryWindows()

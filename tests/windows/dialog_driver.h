@@ -69,6 +69,12 @@ public:
 int32_t RunDialog(PluginLibrary& plugin, TestHost& host, TEffectParamBlock& block,
     const std::function<void(DialogDriver&)>& script, uint16_t channels = 2);
 
+// The first window below root, in tab order, of the class (any when null) and
+// with the text; 0 if none.
+HWND FindChild(HWND root, const char* className, const std::string& text);
+// Every window below root of the class, in tab order.
+std::vector<HWND> ChildrenOfClass(HWND root, const char* className);
+
 // Every window of the library that still exists (top-level, of its class).
 std::vector<HWND> LibraryWindows();
 // True when every visible top-level window of this thread is enabled.

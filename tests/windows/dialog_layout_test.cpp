@@ -17,54 +17,10 @@ struct Placement {
     int left, top, width, height; // width and height 0: sized by its text
 };
 
-HWND Find(HWND root, const char* className, const char* text)
-{
-    struct Search {
-        const char* className;
-        const char* text;
-        HWND found;
-    } search { className, text, nullptr };
-    EnumChildWindows(
-        root,
-        [](HWND window, LPARAM context) -> BOOL {
-            auto* s = reinterpret_cast<Search*>(context);
-            char className[64];
-            GetClassNameA(window, className, sizeof className);
-            if (lstrcmpiA(className, s->className) == 0 && DialogDriver::Text(window) == s->text) {
-                s->found = window;
-                return FALSE;
-            }
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&search));
-    return search.found;
-}
-
-std::vector<HWND> All(HWND root, const char* className)
-{
-    std::vector<HWND> windows;
-    struct Search {
-        const char* className;
-        std::vector<HWND>* windows;
-    } search { className, &windows };
-    EnumChildWindows(
-        root,
-        [](HWND window, LPARAM context) -> BOOL {
-            auto* s = reinterpret_cast<Search*>(context);
-            char name[64];
-            GetClassNameA(window, name, sizeof name);
-            if (lstrcmpiA(name, s->className) == 0)
-                s->windows->push_back(window);
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&search));
-    return windows;
-}
-
 // A titled group box: the container that holds the framed caption.
 HWND Group(DialogDriver& d, const char* caption)
 {
-    return GetParent(Find(d.dialog, "Button", caption));
+    return GetParent(FindChild(d.dialog, "Button", caption));
 }
 
 RECT InParent(HWND window)
@@ -78,16 +34,17 @@ RECT InParent(HWND window)
 std::vector<Placement> Layout()
 {
     auto button = [](const char* caption) { return [caption](DialogDriver& d) { return d.Button(caption); }; };
-    auto label = [](const char* text) { return [text](DialogDriver& d) { return Find(d.dialog, "Static", text); }; };
+    auto label
+        = [](const char* text) { return [text](DialogDriver& d) { return FindChild(d.dialog, "Static", text); }; };
     auto slider = [](int page) { return [page](DialogDriver& d) { return d.Slider(page); }; };
     auto sliderBox = [](int page) { return [page](DialogDriver& d) { return GetParent(d.Slider(page)); }; };
     auto readout = [](int page) { return [page](DialogDriver& d) { return d.Readout(page); }; };
-    auto bevel = [](int n) { return [n](DialogDriver& d) { return All(d.dialog, "ScrubwellBevel")[n]; }; };
+    auto bevel = [](int n) { return [n](DialogDriver& d) { return ChildrenOfClass(d.dialog, "ScrubwellBevel")[n]; }; };
     auto more = [](int page) {
-        return [page](DialogDriver& d) { return Find(GetParent(d.Slider(page)), "Static", "More"); };
+        return [page](DialogDriver& d) { return FindChild(GetParent(d.Slider(page)), "Static", "More"); };
     };
     auto less = [](int page) {
-        return [page](DialogDriver& d) { return Find(GetParent(d.Slider(page)), "Static", "Less"); };
+        return [page](DialogDriver& d) { return FindChild(GetParent(d.Slider(page)), "Static", "Less"); };
     };
     return {
         { "EffectsPageControl", [](DialogDriver& d) { return d.Tabs(); }, 4, 3, 534, 313 },
@@ -231,24 +188,24 @@ TEST_F(DialogLayoutTest, PagesFillTheTabControlsDisplayArea)
 TEST_F(DialogLayoutTest, FontsAreSansSerifAtTheirPixelHeights)
 {
     RunDialog(plugin, host, block, [](DialogDriver& d) {
-        const LOGFONTA heading = FontOf(Find(d.dialog, "Static", "Pop and Click Removal"));
+        const LOGFONTA heading = FontOf(FindChild(d.dialog, "Static", "Pop and Click Removal"));
         EXPECT_STREQ("MS Sans Serif", heading.lfFaceName);
         EXPECT_EQ(-13, heading.lfHeight);
         EXPECT_EQ(FW_BOLD, heading.lfWeight);
-        const LOGFONTA body = FontOf(Find(d.dialog, "Static", "Low pitched hum can come from the power supply."));
+        const LOGFONTA body = FontOf(FindChild(d.dialog, "Static", "Low pitched hum can come from the power supply."));
         EXPECT_EQ(-13, body.lfHeight);
         EXPECT_EQ(FW_NORMAL, body.lfWeight);
         EXPECT_EQ(FIXED_PITCH, body.lfPitchAndFamily & 3);
         const LOGFONTA form = FontOf(d.Button("&Start Processing"));
         EXPECT_STREQ("MS Sans Serif", form.lfFaceName);
         EXPECT_EQ(-11, form.lfHeight);
-        EXPECT_EQ(FW_BOLD, FontOf(Find(d.dialog, "Static", "Noise Gate")).lfWeight);
+        EXPECT_EQ(FW_BOLD, FontOf(FindChild(d.dialog, "Static", "Noise Gate")).lfWeight);
         EXPECT_EQ(-11,
-            FontOf(Find(d.dialog, "Static",
+            FontOf(FindChild(d.dialog, "Static",
                        "You control the amount of sound to be removed by moving the "
                        "slider at the left. "))
                 .lfHeight);
-        EXPECT_EQ(-11, FontOf(Find(GetParent(d.Slider(0)), "Static", "More")).lfHeight);
+        EXPECT_EQ(-11, FontOf(FindChild(GetParent(d.Slider(0)), "Static", "More")).lfHeight);
         d.Click(d.Button("Cancel"));
     });
 }

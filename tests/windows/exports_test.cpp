@@ -4,6 +4,7 @@
 #include <cstring>
 #include <vector>
 
+#include "settings/floating_point_scope.h"
 #include "tests/windows/plugin_library.h"
 
 namespace {
@@ -31,32 +32,17 @@ TEffectParamBlock FilledBlock()
     return block;
 }
 
-uint16_t ControlWord()
-{
-    uint16_t cw;
-    __asm__ __volatile__("fnstcw %0" : "=m"(cw));
-    return cw;
-}
-
-uint32_t Mxcsr()
-{
-    uint32_t csr;
-    __asm__ __volatile__("stmxcsr %0" : "=m"(csr));
-    return csr;
-}
-
 // Runs the host's side of a call with 53-bit precision and checks that the
 // library hands the x87 control word and MXCSR back unchanged.
 template <class Call> auto WithHostPrecision(Call call)
 {
-    const uint16_t saved = ControlWord();
-    const uint16_t host = kHostPrecision;
-    __asm__ __volatile__("fldcw %0" ::"m"(host));
-    const uint32_t csrBefore = Mxcsr();
+    const uint16_t saved = scrubwell::ReadX87ControlWord();
+    scrubwell::WriteX87ControlWord(kHostPrecision);
+    const uint32_t csrBefore = scrubwell::ReadMxcsr();
     const auto result = call();
-    const uint16_t after = ControlWord();
-    const uint32_t csrAfter = Mxcsr();
-    __asm__ __volatile__("fldcw %0" ::"m"(saved));
+    const uint16_t after = scrubwell::ReadX87ControlWord();
+    const uint32_t csrAfter = scrubwell::ReadMxcsr();
+    scrubwell::WriteX87ControlWord(saved);
     EXPECT_EQ(kHostPrecision, after) << "x87 control word changed by the call";
     EXPECT_EQ(csrBefore, csrAfter) << "MXCSR changed by the call";
     return result;

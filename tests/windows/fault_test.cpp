@@ -5,19 +5,13 @@
 
 #include <cstring>
 
+#include "settings/floating_point_scope.h"
 #include "tests/windows/dialog_driver.h"
 #include "tests/windows/quick_session.h"
 
 namespace {
 
 using ArmFaultFunction = void (*)(const char*, int);
-
-uint16_t ControlWord()
-{
-    uint16_t cw;
-    __asm__ __volatile__("fnstcw %0" : "=m"(cw));
-    return cw;
-}
 
 class FaultTest : public ::testing::Test {
 protected:
@@ -36,11 +30,11 @@ protected:
         TEffectParamBlock block;
         std::memset(&block, 0, sizeof block);
         arm(where, skip);
-        const uint16_t saved = ControlWord();
+        const uint16_t saved = scrubwell::ReadX87ControlWord();
         const uint16_t host = 0x0272;
         __asm__ __volatile__("fnclex\n\tfldcw %0" ::"m"(host));
         const int32_t result = RunQuickSession(plugin, hostWindow.window, block, presses);
-        const uint16_t after = ControlWord();
+        const uint16_t after = scrubwell::ReadX87ControlWord();
         __asm__ __volatile__("fldcw %0" ::"m"(saved));
         arm("", 0);
         EXPECT_EQ(4097, result);

@@ -1,5 +1,7 @@
 #include "tests/windows/quick_session.h"
 
+#include "tests/windows/dialog_driver.h"
+
 #include <commctrl.h>
 
 namespace {
@@ -21,24 +23,7 @@ HWND OwnedFormOf(HWND owner)
 
 HWND ButtonOf(HWND parent, const char* caption)
 {
-    struct Search {
-        const char* caption;
-        HWND found;
-    } search { caption, nullptr };
-    EnumChildWindows(
-        parent,
-        [](HWND window, LPARAM context) -> BOOL {
-            auto* s = reinterpret_cast<Search*>(context);
-            char text[64];
-            GetWindowTextA(window, text, sizeof text);
-            if (lstrcmpA(text, s->caption) == 0) {
-                s->found = window;
-                return FALSE;
-            }
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&search));
-    return search.found;
+    return FindChild(parent, nullptr, caption);
 }
 
 void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD)

@@ -9,6 +9,7 @@
 #include <limits>
 #include <random>
 
+#include "settings/floating_point_scope.h"
 #include "tests/windows/block_oracle.h"
 #include "tests/windows/dialog_driver.h"
 #include "tests/windows/quick_session.h"
@@ -95,24 +96,11 @@ private:
     std::mt19937 random_;
 };
 
-uint16_t ControlWord()
-{
-    uint16_t cw;
-    __asm__ __volatile__("fnstcw %0" : "=m"(cw));
-    return cw;
-}
-
+// Clears the flags first: unmasking an exception whose flag is set would trap.
 void SetControlWord(uint16_t cw)
 {
     __asm__ __volatile__("fnclex");
-    __asm__ __volatile__("fldcw %0" ::"m"(cw));
-}
-
-uint32_t Mxcsr()
-{
-    uint32_t csr;
-    __asm__ __volatile__("stmxcsr %0" : "=m"(csr));
-    return csr;
+    scrubwell::WriteX87ControlWord(cw);
 }
 
 class RobustnessTest : public ::testing::Test {
@@ -129,8 +117,8 @@ TEST_F(RobustnessTest, RandomAndExtremeBlocksLoadAndStoreByTheContract)
     BlockMaker maker(seed);
     // The host's floating-point settings: as the process starts, 53-bit
     // precision, and 53-bit with invalid, zero-divide and overflow unmasked.
-    const uint16_t hostControlWords[] = { ControlWord(), 0x027F, 0x0272 };
-    const uint16_t saved = ControlWord();
+    const uint16_t hostControlWords[] = { scrubwell::ReadX87ControlWord(), 0x027F, 0x0272 };
+    const uint16_t saved = scrubwell::ReadX87ControlWord();
     int failures = 0;
     for (int i = 0; i < BlockCount() && failures < 3; ++i) {
         const TEffectParamBlock original = maker.Make();
@@ -141,11 +129,11 @@ TEST_F(RobustnessTest, RandomAndExtremeBlocksLoadAndStoreByTheContract)
 
         const uint16_t hostCw = hostControlWords[i % 3];
         SetControlWord(hostCw);
-        const uint32_t csrBefore = Mxcsr();
+        const uint32_t csrBefore = scrubwell::ReadMxcsr();
         const int32_t result
             = RunQuickSession(plugin, host.window, block, { accept ? Press::Accept : Press::Cancel }, channels);
-        const uint16_t cwAfter = ControlWord();
-        const uint32_t csrAfter = Mxcsr();
+        const uint16_t cwAfter = scrubwell::ReadX87ControlWord();
+        const uint32_t csrAfter = scrubwell::ReadMxcsr();
         SetControlWord(saved);
 
         std::string problem;
