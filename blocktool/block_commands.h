@@ -1,0 +1,41 @@
+// What scrubwell-block does to parameter blocks, apart from files and the
+// command line: the dialog's own load and store code on its window-less model.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "block/effect_param_block.h"
+
+namespace scrubwell::blocktool {
+
+// What a user sets in the dialog before pressing "Start Processing"; what is
+// not given stays as the dialog opens it.
+struct DialogChoices {
+    std::optional<int> popClick; // slider position 0..20
+    std::optional<int> humWidth; // 0..4
+    std::optional<int> humHertz; // 50 or 60
+    std::optional<int> hiss; // 0..100
+    std::optional<int> gate; // 0..100
+    std::optional<std::vector<std::string>> tools; // pop, hum, hiss, gate: exactly these checked
+    std::optional<std::string> channels; // left, right, both
+    std::optional<int> formatChannels; // the call's wave format channel count, 0..65535
+};
+
+// Stamps the block as a ShowEffectDialog call does (keeping its wave format),
+// loads it into the model, applies the choices as the user would and accepts.
+// Returns an error message, or "" when applied.
+std::string ApplyChoices(TEffectParamBlock& block, const DialogChoices& choices);
+
+// The block as the dialog stores a zero block accepted unchanged.
+TEffectParamBlock DefaultBlock();
+
+// Every named field with its offset and value, and the slider positions the
+// dialog would open at; as text or as one JSON object.
+std::string Describe(const TEffectParamBlock& block, bool json);
+
+// The values the dialog would replace when it loads the block, one line each; empty when none.
+std::vector<std::string> Replacements(const TEffectParamBlock& block);
+
+} // namespace scrubwell::blocktool

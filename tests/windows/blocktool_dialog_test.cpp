@@ -1,0 +1,93 @@
+// scrubwell-block's "set" writes the bytes the dialog writes when its user
+// makes the same choices and presses "Start Processing".
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#include "blocktool/block_commands.h"
+#include "tests/windows/dialog_driver.h"
+
+#include <commctrl.h>
+
+namespace {
+
+using scrubwell::blocktool::DialogChoices;
+
+// Moves a slider as a drag of its thumb does.
+void Drag(DialogDriver& d, HWND slider, int position)
+{
+    SendMessageA(slider, TBM_SETPOS, TRUE, position);
+    SendMessageA(
+        GetParent(slider), WM_VSCROLL, MAKEWPARAM(TB_THUMBPOSITION, position), reinterpret_cast<LPARAM>(slider));
+    d.Settle();
+}
+
+void SetCheck(DialogDriver& d, const char* caption, bool checked)
+{
+    if (d.Checked(d.Button(caption)) != checked)
+        d.Click(d.Button(caption));
+}
+
+TEST(BlockToolAgainstDialog, SetWritesTheDialogsBytes)
+{
+    PluginLibrary plugin { "TidwexUI.dll" };
+    ASSERT_TRUE(plugin.Loaded());
+    TestHost host;
+    const struct {
+        const char* name;
+        unsigned char fill;
+        DialogChoices choices;
+    } cases[] = {
+        { "zero block, everything set", 0x00,
+            { 0, 1, 50, 33, 25, std::vector<std::string> { "pop", "gate" }, "right", {} } },
+        { "zero block, sliders only", 0x00, { 20, 4, 60, 0, 100, {}, {}, {} } },
+        { "filled block, nothing set", 0x5A, {} },
+        { "filled block, no tools, left", 0x5A, { 7, {}, {}, 99, {}, std::vector<std::string> {}, "left", {} } },
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        TEffectParamBlock original;
+        std::memset(&original, c.fill, sizeof original);
+        const TWaveFormat format = MakeWaveFormat(2);
+
+        TEffectParamBlock byTool = original;
+        std::memcpy(&byTool.WaveFormat, &format, sizeof format);
+        ASSERT_EQ("", scrubwell::blocktool::ApplyChoices(byTool, c.choices));
+
+        TEffectParamBlock byDialog = original;
+        const DialogChoices& choices = c.choices;
+        const int32_t result = RunDialog(plugin, host, byDialog, [&](DialogDriver& d) {
+            const std::optional<int> positions[] = { choices.popClick, choices.humWidth, choices.hiss, choices.gate };
+            for (int page = 0; page < 4; ++page)
+                if (positions[page])
+                    Drag(d, d.Slider(page), *positions[page]);
+            if (choices.humHertz)
+                d.Click(d.Button(*choices.humHertz == 60 ? "60 Hz House Current (&North America)"
+                                                         : "50 Hz Mains Power (&Europe and Asia)"));
+            if (choices.tools) {
+                auto wanted = [&](const char* tool) {
+                    for (const std::string& t : *choices.tools)
+                        if (t == tool)
+                            return true;
+                    return false;
+                };
+                SetCheck(d, "Remove &Pops and Clicks", wanted("pop"));
+                SetCheck(d, "Eliminate H&um", wanted("hum"));
+                SetCheck(d, "Reduce H&iss", wanted("hiss"));
+                SetCheck(d, "&Noise Gate", wanted("gate"));
+            }
+            if (choices.channels)
+                d.Click(d.Button(*choices.channels == "left" ? "Apply to &Left Channel Only"
+                        : *choices.channels == "right"       ? "Apply to &Right Channel Only"
+                                                             : "Apply to &Both Channels"));
+            d.Click(d.Button("&Start Processing"));
+        });
+        ASSERT_EQ(0, result);
+        const auto* tool = reinterpret_cast<const unsigned char*>(&byTool);
+        const auto* dialog = reinterpret_cast<const unsigned char*>(&byDialog);
+        for (size_t i = 0; i < sizeof byTool; ++i)
+            ASSERT_EQ(dialog[i], tool[i]) << "byte " << i;
+    }
+}
+
+} // namespace
