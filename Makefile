@@ -2,7 +2,11 @@
 # make demo    runs the demo host, which opens the dialog
 # make bench   measures the dialog against a bare Win32 dialog
 # make stress  runs the random-block test with many more blocks
-.PHONY: all deps build check test demo bench stress clean format
+# make dist    builds the release archive
+# make screenshots renews the README's pictures of the dialog
+.PHONY: all deps build check test demo bench stress dist screenshots clean format
+
+VERSION := $(shell grep -o 'project[[:punct:]]Scrubwell VERSION [0-9.]*' CMakeLists.txt | cut -d' ' -f3)
 
 BUILD := build
 NINJA := cmake --build
@@ -27,6 +31,31 @@ build: deps $(BUILD)/native/build.ninja $(BUILD)/x64/build.ninja $(BUILD)/x86/bu
 	@mkdir -p dist/x86 dist/x64
 	i686-w64-mingw32-strip -o dist/x86/TidwexUI.dll $(BUILD)/x86/bin/TidwexUI.dll
 	x86_64-w64-mingw32-strip -o dist/x64/TidwexUI.dll $(BUILD)/x64/bin/TidwexUI.dll
+
+PACKAGE := scrubwell-$(VERSION)
+dist: build
+	rm -rf $(BUILD)/package
+	cd $(BUILD) && mkdir -p package/$(PACKAGE)/x86 package/$(PACKAGE)/x64 package/$(PACKAGE)/linux \
+		package/$(PACKAGE)/include package/$(PACKAGE)/docs
+	cp dist/x86/TidwexUI.dll $(BUILD)/package/$(PACKAGE)/x86/
+	i686-w64-mingw32-strip -o $(BUILD)/package/$(PACKAGE)/x86/scrubwell-host.exe $(BUILD)/x86/bin/scrubwell-host.exe
+	cp dist/x64/TidwexUI.dll $(BUILD)/package/$(PACKAGE)/x64/
+	x86_64-w64-mingw32-strip -o $(BUILD)/package/$(PACKAGE)/x64/scrubwell-host.exe $(BUILD)/x64/bin/scrubwell-host.exe
+	x86_64-w64-mingw32-strip -o $(BUILD)/package/$(PACKAGE)/x64/scrubwell-block.exe $(BUILD)/x64/bin/scrubwell-block.exe
+	strip -o $(BUILD)/package/$(PACKAGE)/linux/scrubwell-block $(BUILD)/native/bin/scrubwell-block
+	cp exports/scrubwell_effect.h block/effect_param_block.h $(BUILD)/package/$(PACKAGE)/include/
+	sed -i 's|#include "block/effect_param_block.h"|#include "effect_param_block.h"|' \
+		$(BUILD)/package/$(PACKAGE)/include/scrubwell_effect.h
+	cp README.md $(BUILD)/package/$(PACKAGE)/
+	cp docs/host-guide.md $(BUILD)/package/$(PACKAGE)/docs/
+	tar -czf dist/$(PACKAGE).tar.gz -C $(BUILD)/package $(PACKAGE)
+	@echo "dist: dist/$(PACKAGE).tar.gz" && tar -tzf dist/$(PACKAGE).tar.gz
+
+screenshots: build
+	tools/demo.sh
+	mkdir -p docs/screenshots
+	for page in page1-pops-and-clicks page2-hum page3-hiss page4-noise-gate page2-hum-help; do \
+		convert demo-output/$$page.png -crop 560x480+230+140 +repage docs/screenshots/$$page.png; done
 
 test:
 	tools/check-dll.sh $(BUILD)/x86/bin/TidwexUI.dll dist/x86/TidwexUI.dll

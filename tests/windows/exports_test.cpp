@@ -123,6 +123,28 @@ TEST_F(ExportsTest, AParentThatIsNoWindowGetsNoDialogButTheBlockIsStamped)
     EXPECT_EQ(0xA5A5A5A5u, block.EffectFlags) << "nothing beyond the stamping is written";
 }
 
+TEST_F(ExportsTest, VersionResourceNamesTheProductAndTheFile)
+{
+    char path[MAX_PATH];
+    GetModuleFileNameA(GetModuleHandleA("TidwexUI.dll"), path, sizeof path);
+    DWORD ignored = 0;
+    const DWORD size = GetFileVersionInfoSizeA(path, &ignored);
+    ASSERT_GT(size, 0u);
+    std::vector<char> info(size);
+    ASSERT_TRUE(GetFileVersionInfoA(path, 0, size, info.data()));
+    auto value = [&](const char* name) {
+        char* text = nullptr;
+        UINT length = 0;
+        const std::string key = std::string("\\StringFileInfo\\040904B0\\") + name;
+        return VerQueryValueA(info.data(), key.c_str(), reinterpret_cast<void**>(&text), &length) ? std::string(text)
+                                                                                                 : std::string();
+    };
+    EXPECT_EQ("Scrubwell", value("ProductName"));
+    EXPECT_EQ("TidwexUI.dll", value("OriginalFilename"));
+    EXPECT_FALSE(value("FileVersion").empty());
+    EXPECT_FALSE(value("FileDescription").empty());
+}
+
 // The library with a scripted session in place of the dialogs.
 class ScriptedExportsTest : public ::testing::Test {
 protected:
