@@ -55,7 +55,7 @@ screenshots: build
 	tools/demo.sh
 	mkdir -p docs/screenshots
 	for page in page1-pops-and-clicks page2-hum page3-hiss page4-noise-gate page2-hum-help; do \
-		convert demo-output/$$page.png -crop 560x480+230+140 +repage docs/screenshots/$$page.png; done
+		convert demo-output/$$page.png -crop 548x478+242+152 +repage docs/screenshots/$$page.png; done
 
 test:
 	tools/check-dll.sh $(BUILD)/x86/bin/TidwexUI.dll dist/x86/TidwexUI.dll
