@@ -10,10 +10,12 @@ if [ -z "${SCRUBWELL_ON_XVFB:-}" ]; then
   export SCRUBWELL_ON_XVFB=1
   exec xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$@"
 fi
-wineserver -p
-# Start the prefix's background services now, with their output going nowhere:
-# started from a test they would inherit the caller's pipes and keep it waiting.
+# Create the prefix and start its background services now, with their output
+# going nowhere: started from a test they would inherit the caller's pipes and
+# keep it waiting. Then keep one wine server for the whole command.
+mkdir -p "$WINEPREFIX"
 "$root/tools/wine-run.sh" cmd.exe /c exit >/dev/null 2>&1 </dev/null || true
+wineserver -p || true
 # A virtual desktop: without a window manager, Wine would wait for one to
 # withdraw every window that is hidden.
 "$root/tools/wine-run.sh" reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1 || true
