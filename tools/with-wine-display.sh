@@ -10,16 +10,19 @@ if [ -z "${SCRUBWELL_ON_XVFB:-}" ]; then
   export SCRUBWELL_ON_XVFB=1
   exec xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$@"
 fi
-# Create the prefix and start its background services now, with their output
-# going nowhere: started from a test they would inherit the caller's pipes and
-# keep it waiting. Then keep one wine server for the whole command.
+# A virtual desktop: without a window manager, Wine would wait for one to
+# withdraw every window that is hidden. The setting must be in the prefix
+# before its desktop is first created, so the server is restarted after it.
 mkdir -p "$WINEPREFIX"
+"$root/tools/wine-run.sh" reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1 </dev/null || true
+"$root/tools/wine-run.sh" reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1024x768 /f >/dev/null 2>&1 </dev/null || true
+wineserver -k 2>/dev/null || true
+wineserver -w 2>/dev/null || true
+# Start the background services now, with their output going nowhere: started
+# from a test they would inherit the caller's pipes and keep it waiting. Then
+# keep one wine server for the whole command.
 "$root/tools/wine-run.sh" cmd.exe /c exit >/dev/null 2>&1 </dev/null || true
 wineserver -p || true
-# A virtual desktop: without a window manager, Wine would wait for one to
-# withdraw every window that is hidden.
-"$root/tools/wine-run.sh" reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1 || true
-"$root/tools/wine-run.sh" reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1024x768 /f >/dev/null 2>&1 || true
 status=0
 "$@" || status=$?
 wineserver -k || true

@@ -203,32 +203,37 @@ int Form::ShowModal()
             (GetSystemMetrics(SM_CYSCREEN) - height) / 2, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     }
     running_ = true;
-    ShowWindow(self, SW_SHOW);
-    SetForegroundWindow(self);
-    FocusFirstControl();
-    FormShow();
-
     bool quit = false;
     WPARAM quitCode = 0;
-    while (modalResult_ == kModalNone) {
-        if (!handle_) { // destroyed under us, with its owner
-            modalResult_ = kModalCancel;
-            break;
+    // Whatever happens in here, the windows are enabled again below.
+    try {
+        ShowWindow(self, SW_SHOW);
+        SetForegroundWindow(self);
+        FocusFirstControl();
+        FormShow();
+        while (modalResult_ == kModalNone) {
+            if (!handle_) { // destroyed under us, with its owner
+                modalResult_ = kModalCancel;
+                break;
+            }
+            MSG message;
+            const BOOL got = GetMessageA(&message, nullptr, 0, 0);
+            if (got == 0 || got == -1) {
+                quit = got == 0;
+                quitCode = message.wParam;
+                modalResult_ = kModalCancel;
+                break;
+            }
+            if (PreviewMessage(message))
+                continue;
+            if (!IsDialogMessageA(handle_, &message)) {
+                TranslateMessage(&message);
+                DispatchMessageA(&message);
+            }
         }
-        MSG message;
-        const BOOL got = GetMessageA(&message, nullptr, 0, 0);
-        if (got == 0 || got == -1) {
-            quit = got == 0;
-            quitCode = message.wParam;
-            modalResult_ = kModalCancel;
-            break;
-        }
-        if (PreviewMessage(message))
-            continue;
-        if (!IsDialogMessageA(handle_, &message)) {
-            TranslateMessage(&message);
-            DispatchMessageA(&message);
-        }
+    } catch (...) {
+        failure_ = std::current_exception();
+        modalResult_ = kModalCancel;
     }
     running_ = false;
 
