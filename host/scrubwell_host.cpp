@@ -15,9 +15,9 @@
 #include <string>
 #include <vector>
 
+#include "blocktool/block_commands.h"
 #include "exports/scrubwell_effect.h"
 #include "host/block_file.h"
-#include "host/block_text.h"
 #include "host/screenshot.h"
 
 namespace {
@@ -48,13 +48,25 @@ HWND FindDialog()
     return nullptr;
 }
 
+// An edit control breaks lines at CR LF only.
+std::string WithCarriageReturns(const std::string& text)
+{
+    std::string result;
+    for (char c : text) {
+        if (c == '\n')
+            result += '\r';
+        result += c;
+    }
+    return result;
+}
+
 void ShowReport()
 {
     TEffectParamBlock block {};
     const bool loaded = LoadBlockFile(host.blockFile, block);
-    std::string text = host.lastResult
-        + "\r\nWM_PAINT requests received from the dialog: " + std::to_string(host.paintRequests)
-        + "\r\nBlock file: " + host.blockFile + (loaded ? "" : " (new)") + "\r\n\r\n" + DescribeBlock(block);
+    std::string text = host.lastResult + "\r\nWM_PAINT requests received from the dialog: "
+        + std::to_string(host.paintRequests) + "\r\nBlock file: " + host.blockFile + (loaded ? "" : " (new)")
+        + "\r\n\r\n" + WithCarriageReturns(scrubwell::blocktool::Describe(block, false));
     SetWindowTextA(host.report, text.c_str());
 }
 
@@ -152,12 +164,12 @@ void RunTour()
 {
     TEffectParamBlock block {};
     LoadBlockFile(host.blockFile, block);
-    WriteTextFile(host.tourDirectory + "\\block-before.txt", DescribeBlock(block));
+    WriteTextFile(host.tourDirectory + "\\block-before.txt", scrubwell::blocktool::Describe(block, false));
     SetTimer(nullptr, 0, 700, TourTick);
     const int result = OpenEffect();
     LoadBlockFile(host.blockFile, block);
     WriteTextFile(host.tourDirectory + "\\block-after.txt",
-        "ShowEffectDialog returned " + std::to_string(result) + "\n\n" + DescribeBlock(block));
+        "ShowEffectDialog returned " + std::to_string(result) + "\n\n" + scrubwell::blocktool::Describe(block, false));
     Capture("host-after");
     std::printf("scrubwell-host: tour done, ShowEffectDialog returned %d\n", result);
     PostQuitMessage(result == 0 ? 0 : 1);
