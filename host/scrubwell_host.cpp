@@ -170,6 +170,7 @@ void RunTour()
     LoadBlockFile(host.blockFile, block);
     WriteTextFile(host.tourDirectory + "\\block-after.txt",
         "ShowEffectDialog returned " + std::to_string(result) + "\n\n" + scrubwell::blocktool::Describe(block, false));
+    RedrawWindow(host.window, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
     Capture("host-after");
     std::printf("scrubwell-host: tour done, ShowEffectDialog returned %d\n", result);
     PostQuitMessage(result == 0 ? 0 : 1);

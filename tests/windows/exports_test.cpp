@@ -137,7 +137,7 @@ TEST_F(ExportsTest, VersionResourceNamesTheProductAndTheFile)
         UINT length = 0;
         const std::string key = std::string("\\StringFileInfo\\040904B0\\") + name;
         return VerQueryValueA(info.data(), key.c_str(), reinterpret_cast<void**>(&text), &length) ? std::string(text)
-                                                                                                 : std::string();
+                                                                                                  : std::string();
     };
     EXPECT_EQ("Scrubwell", value("ProductName"));
     EXPECT_EQ("TidwexUI.dll", value("OriginalFilename"));
