@@ -17,14 +17,6 @@ std::string Control::Text() const
     return text;
 }
 
-RECT Control::Bounds() const
-{
-    RECT bounds {};
-    GetWindowRect(handle_, &bounds);
-    MapWindowPoints(HWND_DESKTOP, GetParent(handle_), reinterpret_cast<POINT*>(&bounds), 2);
-    return bounds;
-}
-
 void Control::NotifyChanged() const
 {
     SendMessageA(GetAncestor(handle_, GA_ROOT), WM_CONTROL_CHANGED, 0, reinterpret_cast<LPARAM>(handle_));

@@ -22,14 +22,12 @@ public:
     bool Visible() const; // the control's own visibility, whatever its parents'
     bool Enabled() const { return IsWindowEnabled(handle_) != FALSE; }
     std::string Text() const;
-    RECT Bounds() const; // left, top, right, bottom in the parent's client area
 
     // Operations
     void Show(bool visible) const { ShowWindow(handle_, visible ? SW_SHOWNA : SW_HIDE); }
     void Enable(bool enabled) const { EnableWindow(handle_, enabled ? TRUE : FALSE); }
     void SetCaption(const std::string& text) const { SetWindowTextA(handle_, text.c_str()); }
     void SetFont(HFONT font) const { SendMessageA(handle_, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE); }
-    void Focus() const { SetFocus(handle_); }
 
 protected:
     // Tells the form that the program changed this control, so that the form

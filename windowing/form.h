@@ -52,9 +52,7 @@ public:
     // Attributes
     // The native window, created (with the controls) on first use.
     HWND Handle();
-    bool HasWindow() const { return handle_ != nullptr; }
     bool Running() const { return running_; }
-    int ModalResult() const { return modalResult_; }
 
     // Operations
     // The window that owns the form's window; applied at creation, or at once

@@ -27,12 +27,6 @@ int Memo::LineCount() const
     return static_cast<int>(Lines(Text()).size());
 }
 
-std::string Memo::Line(int index) const
-{
-    const auto lines = Lines(Text());
-    return index >= 0 && index < static_cast<int>(lines.size()) ? lines[static_cast<size_t>(index)] : std::string();
-}
-
 void Memo::InsertLine(int index, const std::string& text) const
 {
     auto lines = Lines(Text());

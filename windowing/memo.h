@@ -13,7 +13,6 @@ public:
 
     // Attributes
     int LineCount() const;
-    std::string Line(int index) const;
 
     // Operations
     // Inserts text as a new line before line index; index == LineCount() appends.

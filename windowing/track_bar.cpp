@@ -8,15 +8,6 @@ int TrackBar::Position() const
 {
     return static_cast<int>(SendMessageA(handle_, TBM_GETPOS, 0, 0));
 }
-int TrackBar::Min() const
-{
-    return static_cast<int>(SendMessageA(handle_, TBM_GETRANGEMIN, 0, 0));
-}
-int TrackBar::Max() const
-{
-    return static_cast<int>(SendMessageA(handle_, TBM_GETRANGEMAX, 0, 0));
-}
-
 void TrackBar::SetMin(int min)
 {
     SendMessageA(handle_, TBM_SETRANGEMIN, TRUE, min);

@@ -12,8 +12,6 @@ public:
 
     // Attributes
     int Position() const override;
-    int Min() const;
-    int Max() const;
 
     // Operations: each clamps as the native control does and raises the
     // change event when the position moved.
