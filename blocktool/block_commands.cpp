@@ -292,10 +292,8 @@ std::vector<std::string> Replacements(const TEffectParamBlock& block)
     TEffectParamBlock stored = block;
     DialogModel model;
     Load(model, stored);
+    const TEffectParamBlock afterLoad = stored;
     model.settings.OKButtonClick();
-    TEffectParamBlock afterLoad = block;
-    DialogModel fresh;
-    Load(fresh, afterLoad);
 
     auto replaced = [&](const char* name, const std::string& from, const std::string& to, const char* why) {
         lines.push_back(std::string(name) + ": " + from + " " + why + "; the dialog makes it " + to);
