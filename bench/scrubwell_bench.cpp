@@ -111,7 +111,7 @@ public:
         Text(text);
         Word(0);
     }
-    const DLGTEMPLATE* Get() { return reinterpret_cast<const DLGTEMPLATE*>(words_.data()); }
+    const DLGTEMPLATE* Get() const { return reinterpret_cast<const DLGTEMPLATE*>(words_.data()); }
 
 private:
     void Word(WORD w) { words_.push_back(w); }
@@ -137,15 +137,11 @@ INT_PTR CALLBACK BaselineProc(HWND, UINT message, WPARAM, LPARAM)
 }
 
 // The main dialog's controls by kind: one tab control, four track bars, four
-// check boxes, five radio buttons, seven group boxes, four readouts, 20 labels
-// and three push buttons (49 in all).
-const DLGTEMPLATE* BaselineTemplate()
+// check boxes, five radio buttons, seven group boxes, four readouts, 24 labels
+// and three push buttons (52 in all).
+TemplateBuilder MakeBaseline()
 {
-    static TemplateBuilder b("Baseline", 360, 288, 1 + 4 * 9 + 3 + 5 + 4 + 3);
-    static bool built = false;
-    if (built)
-        return b.Get();
-    built = true;
+    TemplateBuilder b("Baseline", 360, 288, 1 + 4 * 9 + 3 + 5 + 4 + 3);
     b.Item(WS_TABSTOP | TCS_MULTILINE, 3, 2, 356, 203, "SysTabControl32", 0, "");
     for (int i = 0; i < 4; ++i) {
         b.Item(BS_GROUPBOX, 5, 30, 56, 107, nullptr, 0x0080, "");
@@ -173,7 +169,13 @@ const DLGTEMPLATE* BaselineTemplate()
     b.Item(WS_TABSTOP | BS_DEFPUSHBUTTON, 55, 270, 78, 15, nullptr, 0x0080, "&Start Processing");
     b.Item(WS_TABSTOP, 136, 270, 78, 15, nullptr, 0x0080, "Cancel");
     b.Item(WS_TABSTOP, 217, 270, 78, 15, nullptr, 0x0080, "&Help");
-    return b.Get();
+    return b;
+}
+
+const DLGTEMPLATE* BaselineTemplate()
+{
+    static const TemplateBuilder baseline = MakeBaseline();
+    return baseline.Get();
 }
 
 // --- measurements -----------------------------------------------------------

@@ -323,12 +323,10 @@ int main(int argc, char** argv)
         PostMessageA(host.window, kStartTour, 0, 0);
 
     MSG message;
-    int exitCode = 0;
     while (GetMessageA(&message, nullptr, 0, 0) > 0) {
         TranslateMessage(&message);
         DispatchMessageA(&message);
     }
-    exitCode = static_cast<int>(message.wParam);
     FreeLibrary(host.library);
-    return exitCode;
+    return static_cast<int>(message.wParam);
 }
