@@ -5,12 +5,11 @@
 
 namespace scrubwell {
 
-void TScrubwellUIForm::HelpButtonClick()
+bool TScrubwellUIForm::HelpButtonClick()
 {
     TScrubwellHelpForm* help = ScrubwellHelpForm;
-    if (!help)
-        return;
-    help->Handle(); // created on first use
+    if (!help || !help->Handle())
+        return true;
     help->POPClickMemo.Show(false);
     help->HumMemo.Show(false);
     help->HissMemo.Show(false);
@@ -31,7 +30,7 @@ void TScrubwellUIForm::HelpButtonClick()
     }
     text->Show(true);
     help->HelpLabel.SetText(title);
-    help->ShowModal();
+    return help->ShowModal() != windowing::kModalFailed;
 }
 
 } // namespace scrubwell

@@ -2,6 +2,7 @@
 #include "dialogs/scrubwell_help_form.h"
 
 #include "dialogs/help_texts.h"
+#include "settings/fault_point.h"
 
 namespace scrubwell {
 
@@ -35,45 +36,58 @@ void TScrubwellHelpForm::FormCreate()
     SetCaption("Kestrune Scrubwell");
 }
 
-void TScrubwellHelpForm::CreateControls()
+bool TScrubwellHelpForm::CreateControls()
 {
+    if (SCRUBWELL_FAULT_POINT("help window"))
+        return false;
     const HWND form = Handle();
     HelpLabel = windowing::StaticText(CreateChild("Static", "Pops and Clicks Removal Help",
         WS_VISIBLE | SS_CENTER | SS_NOPREFIX, form, { 17, 7, 465, 24 }, Font(kTitleFont)));
-    auto memo = [&](const windowing::Rect& bounds, const char* text) {
-        return windowing::Memo(CreateChild("Edit", text, kMemoStyle, form, bounds, FormFont(), WS_EX_CLIENTEDGE));
+    // The texts are filled when first shown: laying them out is most of what
+    // this dialog costs.
+    auto memo = [&](const windowing::Rect& bounds) {
+        return windowing::Memo(CreateChild("Edit", "", kMemoStyle, form, bounds, FormFont(), WS_EX_CLIENTEDGE));
     };
-    HumMemo = memo({ 14, 48, 465, 273 }, kHumHelpText);
-    HissMemo = memo({ 12, 48, 465, 273 }, kHissHelpText);
-    POPClickMemo = memo({ 14, 48, 465, 273 }, kPopClickHelpText);
+    HumMemo = memo({ 14, 48, 465, 273 });
+    HissMemo = memo({ 12, 48, 465, 273 });
+    POPClickMemo = memo({ 14, 48, 465, 273 });
     CloseButton = windowing::PushButton(CreateChild(
         "Button", "&Close", WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON, form, { 189, 333, 115, 25 }, FormFont()));
-    NoiseReductionMemo = memo({ 11, 48, 465, 273 }, kNoiseGateHelpText);
+    NoiseReductionMemo = memo({ 11, 48, 465, 273 });
     SendMessageA(form, DM_SETDEFID, GetDlgCtrlID(CloseButton.Handle()), 0);
-    OnClick(CloseButton, [this] { CloseButtonClick(); });
+    OnClick(CloseButton, windowing::Handler::Of<TScrubwellHelpForm, &TScrubwellHelpForm::CloseButtonClick>(this));
+    return true;
 }
 
-void TScrubwellHelpForm::FormShow()
+bool TScrubwellHelpForm::FormShow()
 {
     struct Text {
         windowing::Memo& memo;
+        const char* text;
         bool& linkAdded;
-    } texts[] = { { HissMemo, HissLinkAdded }, { HumMemo, HumLinkAdded }, { POPClickMemo, POPClickLinkAdded },
-        { NoiseReductionMemo, NoiseReductionLinkAdded } };
+    } texts[] = { { HissMemo, kHissHelpText, HissLinkAdded }, { HumMemo, kHumHelpText, HumLinkAdded },
+        { POPClickMemo, kPopClickHelpText, POPClickLinkAdded },
+        { NoiseReductionMemo, kNoiseGateHelpText, NoiseReductionLinkAdded } };
     for (Text& text : texts) {
         if (text.linkAdded || !text.memo.Visible())
             continue;
+        if (!text.memo.SetText(text.text, kTutorialsAddress))
+            return false;
         text.linkAdded = true;
-        text.memo.InsertLine(text.memo.LineCount(), kTutorialsAddress);
     }
-    if (closeHadFocus_)
-        SendMessageA(Handle(), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(CloseButton.Handle()), TRUE);
+    return true;
 }
 
-void TScrubwellHelpForm::CloseButtonClick()
+HWND TScrubwellHelpForm::FirstFocus()
+{
+    return closeHadFocus_ ? CloseButton.Handle() : Form::FirstFocus();
+}
+
+bool TScrubwellHelpForm::CloseButtonClick()
 {
     closeHadFocus_ = GetFocus() == CloseButton.Handle();
     SetModalResult(windowing::kModalOk);
+    return true;
 }
 
 bool TScrubwellHelpForm::PreviewKey(const MSG& message)

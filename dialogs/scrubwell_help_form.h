@@ -26,14 +26,15 @@ public:
     bool POPClickLinkAdded = false;
 
 protected:
-    void CreateControls() override;
-    void FormShow() override;
+    bool CreateControls() override;
+    bool FormShow() override;
+    HWND FirstFocus() override;
     bool PreviewKey(const MSG& message) override;
     bool HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 
 private:
     void FormCreate();
-    void CloseButtonClick();
+    bool CloseButtonClick();
 
     bool closeHadFocus_ = false;
 };

@@ -5,6 +5,7 @@
 
 #include "exports/scrubwell_effect.h"
 #include "session/library_state.h"
+#include "windowing/host_memory.h"
 #include "windowing/locale_text.h"
 #include "windowing/window_classes.h"
 
@@ -43,11 +44,11 @@ TScrubwellUIForm::TScrubwellUIForm()
                     NoiseThresholdTrackBar, NoiseThresholdStaticText, RemovePOPClicksCheckBox, EliminateHumCheckBox,
                     ReduceHissCheckBox, NoiseReductionCheckBox, StereoOptionsGroupBox, LeftChannelRadioButton,
                     RightChannelRadioButton, BothChannelsRadioButton },
-          windowing::UserDecimalSeparator())
+          windowing::UserDecimalSeparator().c_str())
 {
 }
 
-void TScrubwellUIForm::CreateControls()
+bool TScrubwellUIForm::CreateControls()
 {
     const HWND form = Handle();
     // Children are created in tab order within each parent: the dialog manager
@@ -80,6 +81,7 @@ void TScrubwellUIForm::CreateControls()
     SendMessageA(form, DM_SETDEFID, GetDlgCtrlID(OKButton.Handle()), 0);
 
     WireEvents();
+    return true;
 }
 
 void TScrubwellUIForm::CreateLabel(HWND parent, const Rect& bounds, const char* text, HFONT font, DWORD align)
@@ -213,16 +215,21 @@ void TScrubwellUIForm::CreateSelectionPanel()
 
 void TScrubwellUIForm::WireEvents()
 {
-    OnPageChange(EffectsPageControl, [this] { EffectsPageControlChange(); });
-    OnSliderChange(POPClickTrackBar, [this] { settings_.POPClickTrackBarChange(); });
-    OnSliderChange(HumTrackBar, [this] { settings_.HumTrackBarChange(); });
-    OnClick(HouseCurrentRadioButton, [this] { settings_.HouseCurrentRadioButtonClick(); });
-    OnClick(MainsPowerRadioButton, [this] { settings_.MainsPowerRadioButtonClick(); });
-    OnSliderChange(HissTrackBar, [this] { settings_.HissTrackBarChange(); });
-    OnSliderChange(NoiseThresholdTrackBar, [this] { settings_.NoiseThresholdTrackBarChange(); });
-    OnClick(OKButton, [this] { OKButtonClick(); });
-    OnClick(CancelButton, [this] { CancelButtonClick(); });
-    OnClick(HelpButton, [this] { HelpButtonClick(); });
+    using windowing::Handler;
+    using Self = TScrubwellUIForm;
+    OnPageChange(EffectsPageControl, Handler::Of<Self, &Self::EffectsPageControlChange>(this));
+    OnSliderChange(POPClickTrackBar, Handler::Of<EffectSettings, &EffectSettings::POPClickTrackBarChange>(&settings_));
+    OnSliderChange(HumTrackBar, Handler::Of<EffectSettings, &EffectSettings::HumTrackBarChange>(&settings_));
+    OnClick(HouseCurrentRadioButton,
+        Handler::Of<EffectSettings, &EffectSettings::HouseCurrentRadioButtonClick>(&settings_));
+    OnClick(
+        MainsPowerRadioButton, Handler::Of<EffectSettings, &EffectSettings::MainsPowerRadioButtonClick>(&settings_));
+    OnSliderChange(HissTrackBar, Handler::Of<EffectSettings, &EffectSettings::HissTrackBarChange>(&settings_));
+    OnSliderChange(
+        NoiseThresholdTrackBar, Handler::Of<EffectSettings, &EffectSettings::NoiseThresholdTrackBarChange>(&settings_));
+    OnClick(OKButton, Handler::Of<Self, &Self::OKButtonClick>(this));
+    OnClick(CancelButton, Handler::Of<Self, &Self::CancelButtonClick>(this));
+    OnClick(HelpButton, Handler::Of<Self, &Self::HelpButtonClick>(this));
 }
 
 int TScrubwellUIForm::ActivePageIndex() const
@@ -240,22 +247,35 @@ void TScrubwellUIForm::OpenPage(int index)
     EffectsPageControl.SelectPage(index >= 0 && index <= 3 ? index : 0);
 }
 
-void TScrubwellUIForm::EffectsPageControlChange()
+bool TScrubwellUIForm::EffectsPageControlChange()
 {
     if (HostWindow)
         SendMessageA(HostWindow, WM_PAINT, 0, 0);
+    return true;
 }
 
-void TScrubwellUIForm::OKButtonClick()
+bool TScrubwellUIForm::BlockWritable() const
 {
-    if (settings_.OKButtonClick())
-        SetModalResult(windowing::kModalOk);
+    return !settings_.Block || windowing::HostMemoryAccessible(settings_.Block, sizeof *settings_.Block, true);
 }
 
-void TScrubwellUIForm::CancelButtonClick()
+bool TScrubwellUIForm::OKButtonClick()
 {
+    if (!settings_.Block)
+        return true; // nothing loaded, nothing to store
+    if (!BlockWritable() || !settings_.OKButtonClick())
+        return false;
+    SetModalResult(windowing::kModalOk);
+    return true;
+}
+
+bool TScrubwellUIForm::CancelButtonClick()
+{
+    if (!BlockWritable())
+        return false;
     if (settings_.CancelButtonClick())
         SetModalResult(windowing::kModalCancel);
+    return true;
 }
 
 void TScrubwellUIForm::FormKeyDown(WORD& key)

@@ -1,10 +1,8 @@
 // TScrubwellUIForm: the main effect dialog.
 #pragma once
 
-#include <optional>
-#include <string>
-
 #include "settings/effect_settings.h"
+#include "settings/short_text.h"
 #include "windowing/buttons.h"
 #include "windowing/form.h"
 #include "windowing/group_box.h"
@@ -23,7 +21,7 @@ public:
     int ActivePageIndex() const;
     // Opens a page as the program does (no page-change event); other values open the first.
     void OpenPage(int index);
-    const std::string& Hint() const { return hint_.text; }
+    const char* Hint() const { return hint_.text.c_str(); }
 
     // Controls, by their layout names.
     windowing::TabControl EffectsPageControl;
@@ -37,15 +35,15 @@ public:
     windowing::PushButton OKButton, CancelButton, HelpButton;
 
 protected:
-    void CreateControls() override;
+    bool CreateControls() override;
     bool HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
     void FormKeyDown(WORD& key) override;
 
 private:
     // The hint text that the hum slider writes; nothing shows it.
     struct HintText : TextControl {
-        void SetText(const std::string& value) override { text = value; }
-        std::string text;
+        void SetText(const char* value) override { text = ShortText(value); }
+        ShortText text;
     } hint_;
 
     void CreatePopClickPage();
@@ -61,10 +59,12 @@ private:
         HWND page, const ToolGroupLayout& layout, windowing::TrackBar& slider, windowing::StaticText& readout);
     void CreateLabel(HWND parent, const windowing::Rect& bounds, const char* text, HFONT font, DWORD align = SS_LEFT);
 
-    void EffectsPageControlChange();
-    void OKButtonClick();
-    void CancelButtonClick();
-    void HelpButtonClick();
+    bool EffectsPageControlChange();
+    bool OKButtonClick();
+    bool CancelButtonClick();
+    bool HelpButtonClick();
+    // The closing buttons write into the block: it must still take the bytes.
+    bool BlockWritable() const;
     LRESULT WMActivateApp(WPARAM wParam, LPARAM lParam);
 
     EffectSettings settings_;

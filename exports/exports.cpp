@@ -1,11 +1,13 @@
 // The library's two exported functions.
 #include "exports/scrubwell_effect.h"
 
+#include <atomic>
 #include <cstring>
 
 #include "block/common.h"
 #include "session/dialog_session.h"
 #include "settings/floating_point_scope.h"
+#include "windowing/host_memory.h"
 
 namespace {
 
@@ -16,14 +18,38 @@ constexpr char kIconFile[] = "SCRUBWL.ICO";
 constexpr char kEngineFile[] = "TIDWEX32.DLL";
 
 // The dialog session uses library-wide state: a call that arrives while one
-// is running (from a host's message handler, say) is refused.
-bool dialogCallInProgress = false;
+// is running (from a host's message handler, or from another thread) is
+// refused. Taken and given back atomically.
+std::atomic_flag dialogCallInProgress = ATOMIC_FLAG_INIT;
 
 class CallInProgress {
 public:
-    CallInProgress() { dialogCallInProgress = true; }
-    ~CallInProgress() { dialogCallInProgress = false; }
+    CallInProgress()
+        : taken_(!dialogCallInProgress.test_and_set(std::memory_order_acquire))
+    {
+    }
+    ~CallInProgress()
+    {
+        if (taken_)
+            dialogCallInProgress.clear(std::memory_order_release);
+    }
+    CallInProgress(const CallInProgress&) = delete;
+    CallInProgress& operator=(const CallInProgress&) = delete;
+    bool Taken() const { return taken_; }
+
+private:
+    bool taken_;
 };
+
+// Copies text with its terminating zero when the host's buffer can take it.
+bool WriteText(char* buffer, const char* text)
+{
+    const size_t size = std::strlen(text) + 1;
+    if (!windowing::HostMemoryAccessible(buffer, size, true))
+        return false;
+    std::memcpy(buffer, text, size);
+    return true;
+}
 
 void StampBlock(TEffectParamBlock* block, const TWaveFormat& waveFormat)
 {
@@ -40,17 +66,12 @@ extern "C" int32_t SCRUBWELL_API GetEffectInfo(
 {
     if (!effectName || !secondName || !iconFile || !engineFile || !blockSize)
         return SCRUBWELL_BAD_ARGUMENT;
-    FloatingPointScope fp;
-    try {
-        std::strcpy(effectName, kEffectName);
-        std::strcpy(secondName, kEffectName);
-        std::strcpy(iconFile, kIconFile);
-        std::strcpy(engineFile, kEngineFile);
-        *blockSize = SCRUBWELL_BLOCK_SIZE;
-        return SCRUBWELL_OK;
-    } catch (...) {
+    // In order; what was written before an output that cannot be stays written.
+    if (!WriteText(effectName, kEffectName) || !WriteText(secondName, kEffectName) || !WriteText(iconFile, kIconFile)
+        || !WriteText(engineFile, kEngineFile) || !windowing::HostMemoryAccessible(blockSize, sizeof *blockSize, true))
         return SCRUBWELL_INFO_FAILED;
-    }
+    *blockSize = SCRUBWELL_BLOCK_SIZE;
+    return SCRUBWELL_OK;
 }
 
 extern "C" int32_t SCRUBWELL_API ShowEffectDialog(
@@ -58,17 +79,20 @@ extern "C" int32_t SCRUBWELL_API ShowEffectDialog(
 {
     if (!block || !parent)
         return SCRUBWELL_BAD_ARGUMENT;
-    if (dialogCallInProgress)
+    const CallInProgress inProgress;
+    if (!inProgress.Taken())
         return SCRUBWELL_DIALOG_FAILED;
-    FloatingPointScope fp;
-    try {
-        CallInProgress inProgress;
-        StampBlock(block, waveFormat);
-        const int32_t session = RunDialogSession(parent, block);
-        if (session != kSessionCompleted)
-            return session;
-        return block->DialogOutcome == kOutcomeAccepted ? SCRUBWELL_OK : block->DialogOutcome;
-    } catch (...) {
+    // The host's floating-point state comes back on every path; the library
+    // sets its own only around its arithmetic.
+    const SavedFloatingPointState hostState;
+    if (!windowing::HostMemoryAccessible(block, sizeof *block, true))
         return SCRUBWELL_DIALOG_FAILED;
-    }
+    StampBlock(block, waveFormat);
+    const int32_t session = RunDialogSession(parent, block);
+    if (session != kSessionCompleted)
+        return session;
+    // The host may have taken the block away while the dialog ran.
+    if (!windowing::HostMemoryAccessible(&block->DialogOutcome, sizeof block->DialogOutcome, false))
+        return SCRUBWELL_DIALOG_FAILED;
+    return block->DialogOutcome == kOutcomeAccepted ? SCRUBWELL_OK : block->DialogOutcome;
 }

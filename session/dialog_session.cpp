@@ -1,6 +1,6 @@
 #include "session/dialog_session.h"
 
-#include <memory>
+#include <new>
 
 #include "block/common.h"
 #include "dialogs/scrubwell_help_form.h"
@@ -16,53 +16,65 @@ constexpr char kCaption[] = "Kestrune Scrubwell";
 // them and clears the library-wide references to them.
 class SessionDialogs {
 public:
+    SessionDialogs() = default;
+    SessionDialogs(const SessionDialogs&) = delete;
+    SessionDialogs& operator=(const SessionDialogs&) = delete;
     ~SessionDialogs()
     {
-        help.reset();
-        main.reset();
+        delete help;
+        delete main;
         HostWindow = nullptr;
         ScrubwellHelpForm = nullptr;
         ScrubwellUIForm = nullptr;
     }
-    std::unique_ptr<TScrubwellUIForm> main;
-    std::unique_ptr<TScrubwellHelpForm> help;
+    TScrubwellUIForm* main = nullptr;
+    TScrubwellHelpForm* help = nullptr;
 };
 
 } // namespace
 
 int32_t RunDialogSession(void* parent, TEffectParamBlock* block)
 {
-    try {
-        SessionDialogs dialogs;
-        dialogs.main = std::make_unique<TScrubwellUIForm>();
-        ScrubwellUIForm = dialogs.main.get();
-        dialogs.main->SetParentWindow(static_cast<HWND>(parent));
-        HostWindow = static_cast<HWND>(parent);
-        dialogs.help = std::make_unique<TScrubwellHelpForm>();
-        ScrubwellHelpForm = dialogs.help.get();
-        // Asking for the main dialog's window creates it now, under the host's
-        // window. The help's own window follows when it is first shown: laying
-        // out its long texts is most of what it costs.
-        dialogs.help->SetParentWindow(dialogs.main->Handle());
-        dialogs.main->SetCaption(kCaption);
-
-        block->DialogOutcome = kOutcomeNotAccepted;
-        EffectSettings& settings = dialogs.main->Settings();
-        settings.LoadSettings(block);
-        // After the tool loads: their sliders and buttons check the tools'
-        // boxes, and the block has the last word on those.
-        settings.LoadEffectOptions(block);
-        dialogs.main->OpenPage(LastPageIndex);
-
-        if (dialogs.main->ShowModal() == windowing::kModalOk)
-            LastPageIndex = dialogs.main->ActivePageIndex();
-        dialogs.help->Close();
-        return kSessionCompleted;
-    } catch (const windowing::WindowCreationError&) {
+    SessionDialogs dialogs;
+    dialogs.main = new (std::nothrow) TScrubwellUIForm();
+    if (!dialogs.main)
         return kSessionNoDialog;
-    } catch (...) {
+    ScrubwellUIForm = dialogs.main;
+    dialogs.main->SetParentWindow(static_cast<HWND>(parent));
+    HostWindow = static_cast<HWND>(parent);
+    dialogs.help = new (std::nothrow) TScrubwellHelpForm();
+    if (!dialogs.help)
+        return kSessionNoDialog;
+    ScrubwellHelpForm = dialogs.help;
+    // Both windows exist before the block is touched: a dialog that cannot be
+    // created leaves the block as the host stamped it.
+    if (!dialogs.main->Create())
+        return kSessionNoDialog;
+    dialogs.help->SetParentWindow(dialogs.main->Handle());
+    dialogs.main->SetCaption(kCaption);
+    if (!dialogs.help->Create())
+        return kSessionNoDialog;
+
+    block->DialogOutcome = kOutcomeNotAccepted;
+    EffectSettings& settings = dialogs.main->Settings();
+    // The effect options after the tool loads: their sliders and buttons check
+    // the tools' boxes, and the block has the last word on those. A failed
+    // load stops at once.
+    if (!settings.LoadSettings(block) || !settings.LoadEffectOptions(block))
         return kSessionFailed;
+    dialogs.main->OpenPage(LastPageIndex);
+
+    switch (dialogs.main->ShowModal()) {
+    case windowing::kModalFailed:
+        return kSessionFailed;
+    case windowing::kModalOk:
+        LastPageIndex = dialogs.main->ActivePageIndex();
+        break;
+    default:
+        break;
     }
+    dialogs.help->Close();
+    return kSessionCompleted;
 }
 
 } // namespace scrubwell

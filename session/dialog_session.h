@@ -13,7 +13,7 @@ inline constexpr int32_t kSessionNoDialog = 260;
 inline constexpr int32_t kSessionFailed = 4097;
 
 // Creates both dialogs under parent, loads the block into them, runs the main
-// dialog modally and tears everything down again. Never throws.
+// dialog modally and tears everything down again, on every path.
 int32_t RunDialogSession(void* parent, TEffectParamBlock* block);
 
 } // namespace scrubwell

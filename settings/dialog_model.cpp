@@ -2,38 +2,37 @@
 
 namespace scrubwell {
 
-void ModelSlider::SetMin(int min)
+bool ModelSlider::SetMin(int min)
 {
     min_ = min;
     if (max_ < min_)
         max_ = min_;
-    Clamp(position_);
+    return Clamp(position_);
 }
 
-void ModelSlider::SetMax(int max)
+bool ModelSlider::SetMax(int max)
 {
     max_ = max;
     if (min_ > max_)
         min_ = max_;
-    Clamp(position_);
+    return Clamp(position_);
 }
 
-void ModelSlider::SetPosition(int position)
+bool ModelSlider::SetPosition(int position)
 {
-    Clamp(position);
+    return Clamp(position);
 }
 
-void ModelSlider::Clamp(int position)
+bool ModelSlider::Clamp(int position)
 {
     const int clamped = position < min_ ? min_ : position > max_ ? max_ : position;
     if (clamped == position_)
-        return;
+        return true;
     position_ = clamped;
-    if (OnChange)
-        OnChange();
+    return !OnChange || OnChange();
 }
 
-void ModelToggle::SetChecked(bool checked)
+bool ModelToggle::SetChecked(bool checked)
 {
     const bool wasChecked = checked_;
     if (checked && group_) {
@@ -42,8 +41,7 @@ void ModelToggle::SetChecked(bool checked)
                 other->checked_ = false;
     }
     checked_ = checked;
-    if (checked && !wasChecked && OnClick)
-        OnClick();
+    return !(checked && !wasChecked && OnClick) || OnClick();
 }
 
 DialogModel::DialogModel()
@@ -60,12 +58,12 @@ DialogModel::DialogModel()
         radio->JoinGroup(&humGroup_);
     for (ModelToggle* radio : channelGroup_)
         radio->JoinGroup(&channelGroup_);
-    POPClickTrackBar.OnChange = [this] { settings.POPClickTrackBarChange(); };
-    HumTrackBar.OnChange = [this] { settings.HumTrackBarChange(); };
-    HouseCurrentRadioButton.OnClick = [this] { settings.HouseCurrentRadioButtonClick(); };
-    MainsPowerRadioButton.OnClick = [this] { settings.MainsPowerRadioButtonClick(); };
-    HissTrackBar.OnChange = [this] { settings.HissTrackBarChange(); };
-    NoiseThresholdTrackBar.OnChange = [this] { settings.NoiseThresholdTrackBarChange(); };
+    POPClickTrackBar.OnChange = [this] { return settings.POPClickTrackBarChange(); };
+    HumTrackBar.OnChange = [this] { return settings.HumTrackBarChange(); };
+    HouseCurrentRadioButton.OnClick = [this] { return settings.HouseCurrentRadioButtonClick(); };
+    MainsPowerRadioButton.OnClick = [this] { return settings.MainsPowerRadioButtonClick(); };
+    HissTrackBar.OnChange = [this] { return settings.HissTrackBarChange(); };
+    NoiseThresholdTrackBar.OnChange = [this] { return settings.NoiseThresholdTrackBarChange(); };
 }
 
 } // namespace scrubwell

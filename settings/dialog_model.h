@@ -19,14 +19,14 @@ public:
         , max_(max)
     {
     }
-    void SetMin(int min) override;
-    void SetMax(int max) override;
-    void SetPosition(int position) override;
+    bool SetMin(int min) override;
+    bool SetMax(int max) override;
+    bool SetPosition(int position) override;
     int Position() const override { return position_; }
-    std::function<void()> OnChange;
+    std::function<bool()> OnChange;
 
 private:
-    void Clamp(int position);
+    bool Clamp(int position);
     int min_, max_, position_ = 0;
 };
 
@@ -36,7 +36,7 @@ public:
         : text(std::move(text))
     {
     }
-    void SetText(const std::string& value) override { text = value; }
+    void SetText(const char* value) override { text = value; }
     std::string text;
 };
 
@@ -54,10 +54,10 @@ public:
     {
     }
     bool Checked() const override { return checked_; }
-    void SetChecked(bool checked) override;
+    bool SetChecked(bool checked) override;
     void SetEnabled(bool value) override { enabled = value; }
     void JoinGroup(std::vector<ModelToggle*>* group) { group_ = group; }
-    std::function<void()> OnClick;
+    std::function<bool()> OnClick;
     bool enabled = true;
 
 private:

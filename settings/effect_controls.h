@@ -3,18 +3,17 @@
 // windows (tests, tools).
 #pragma once
 
-#include <string>
-
 namespace scrubwell {
 
 // A vertical slider: minimum at the top; positions outside the range are
 // clamped. Every change of position, by the program or the user, raises the
 // slider's change event; setting the position it already has raises nothing.
+// The setters return false when the change event's handler failed.
 class SliderControl {
 public:
-    virtual void SetMin(int min) = 0;
-    virtual void SetMax(int max) = 0;
-    virtual void SetPosition(int position) = 0;
+    virtual bool SetMin(int min) = 0;
+    virtual bool SetMax(int max) = 0;
+    virtual bool SetPosition(int position) = 0;
     virtual int Position() const = 0;
 
 protected:
@@ -31,11 +30,12 @@ protected:
 
 // A check box or radio button. Checking a radio button unchecks the other
 // radio buttons of its group and, when it was not checked, raises its click
-// event; unchecking touches only itself.
+// event; unchecking touches only itself. SetChecked returns false when the
+// click event's handler failed.
 class ToggleControl : public EnableControl {
 public:
     virtual bool Checked() const = 0;
-    virtual void SetChecked(bool checked) = 0;
+    virtual bool SetChecked(bool checked) = 0;
 
 protected:
     ~ToggleControl() = default;
@@ -43,7 +43,7 @@ protected:
 
 class TextControl {
 public:
-    virtual void SetText(const std::string& text) = 0;
+    virtual void SetText(const char* text) = 0;
 
 protected:
     ~TextControl() = default;

@@ -1,9 +1,8 @@
 // Tool selection and channel choice, and the routines that load and store the whole block.
-#include <utility>
-
 #include "block/common.h"
 #include "settings/effect_settings.h"
 #include "settings/fault_point.h"
+#include "settings/floating_point_scope.h"
 #include "settings/number_text.h"
 
 namespace scrubwell {
@@ -19,45 +18,43 @@ uint16_t Switch(bool on)
 
 } // namespace
 
-EffectSettings::EffectSettings(const EffectControls& controls, std::string decimalSeparator)
+EffectSettings::EffectSettings(const EffectControls& controls, const char* decimalSeparator)
     : c_(controls)
-    , decimalSeparator_(std::move(decimalSeparator))
+    , decimalSeparator_(decimalSeparator)
 {
 }
 
-std::string EffectSettings::Text(long double value) const
+ShortText EffectSettings::Text(long double value, const char* unit) const
 {
-    return NumberText(value, decimalSeparator_);
+    FloatingPointScope fp;
+    return FormatNumber(value, decimalSeparator_.c_str()).Append(unit);
 }
 
-void EffectSettings::Check(ToggleControl& toolCheckBox)
+bool EffectSettings::Check(ToggleControl& toolCheckBox)
 {
-    if (!toolCheckBox.Checked())
-        toolCheckBox.SetChecked(true);
+    return toolCheckBox.Checked() || toolCheckBox.SetChecked(true);
 }
 
 bool EffectSettings::LoadSettings(TEffectParamBlock* block)
 {
-    SCRUBWELL_FAULT_POINT("load");
+    if (SCRUBWELL_FAULT_POINT("load"))
+        return false;
     Block = block;
-    SetDefaults(block);
-    LoadPopClickSettings(block);
-    LoadHumSettings(block);
-    LoadHissSettings(block);
-    LoadNoiseGateSettings(block);
-    return true;
+    return SetDefaults(block) && LoadPopClickSettings(block) && LoadHumSettings(block) && LoadHissSettings(block)
+        && LoadNoiseGateSettings(block);
 }
 
 bool EffectSettings::SetDefaults(TEffectParamBlock* block)
 {
-    c_.BothChannelsRadioButton.SetChecked(true);
+    if (!c_.BothChannelsRadioButton.SetChecked(true))
+        return false;
     c_.LeftChannelRadioButton.SetEnabled(true);
     c_.RightChannelRadioButton.SetEnabled(true);
     c_.BothChannelsRadioButton.SetEnabled(true);
     c_.StereoOptionsGroupBox.SetEnabled(true);
-    c_.RemovePOPClicksCheckBox.SetChecked(false);
-    c_.EliminateHumCheckBox.SetChecked(false);
-    c_.ReduceHissCheckBox.SetChecked(false);
+    if (!c_.RemovePOPClicksCheckBox.SetChecked(false) || !c_.EliminateHumCheckBox.SetChecked(false)
+        || !c_.ReduceHissCheckBox.SetChecked(false))
+        return false;
     // Only the low-order bytes take part in this test.
     if ((block->LeftOnlyChosen & 0xFF) == 0 && (block->RightOnlyChosen & 0xFF) == 0 && (block->BothChosen & 0xFF) == 0)
         block->BothChosen = 1;
@@ -70,16 +67,17 @@ bool EffectSettings::LoadEffectOptions(TEffectParamBlock* block)
 {
     Block = block;
     const bool stereo = block->WaveFormat.Channels > 1;
-    c_.BothChannelsRadioButton.SetChecked(true);
     // The whole word must be 1; any other value leaves the control unchecked.
-    c_.RemovePOPClicksCheckBox.SetChecked(block->PopClickOn == 1);
-    c_.EliminateHumCheckBox.SetChecked(block->HumOn == 1);
-    c_.ReduceHissCheckBox.SetChecked(block->HissOn == 1);
-    c_.NoiseReductionCheckBox.SetChecked(block->GateOn == 1);
-    // In this order, so that both wins over right and right over left.
-    c_.LeftChannelRadioButton.SetChecked(block->LeftOnlyChosen == 1);
-    c_.RightChannelRadioButton.SetChecked(block->RightOnlyChosen == 1);
-    c_.BothChannelsRadioButton.SetChecked(block->BothChosen == 1);
+    // The channels in this order, so that both wins over right and right over left.
+    const bool loaded = c_.BothChannelsRadioButton.SetChecked(true)
+        && c_.RemovePOPClicksCheckBox.SetChecked(block->PopClickOn == 1)
+        && c_.EliminateHumCheckBox.SetChecked(block->HumOn == 1) && c_.ReduceHissCheckBox.SetChecked(block->HissOn == 1)
+        && c_.NoiseReductionCheckBox.SetChecked(block->GateOn == 1)
+        && c_.LeftChannelRadioButton.SetChecked(block->LeftOnlyChosen == 1)
+        && c_.RightChannelRadioButton.SetChecked(block->RightOnlyChosen == 1)
+        && c_.BothChannelsRadioButton.SetChecked(block->BothChosen == 1);
+    if (!loaded)
+        return false;
     c_.StereoOptionsGroupBox.SetEnabled(stereo);
     c_.LeftChannelRadioButton.SetEnabled(stereo);
     c_.RightChannelRadioButton.SetEnabled(stereo);
@@ -89,7 +87,8 @@ bool EffectSettings::LoadEffectOptions(TEffectParamBlock* block)
 
 bool EffectSettings::StoreSettings(TEffectParamBlock* block)
 {
-    SCRUBWELL_FAULT_POINT("store");
+    if (SCRUBWELL_FAULT_POINT("store"))
+        return false;
     StorePopClickSettings(block);
     StoreHumSettings(block);
     StoreHissSettings(block);
@@ -121,9 +120,8 @@ bool EffectSettings::StoreSettings(TEffectParamBlock* block)
 
 bool EffectSettings::OKButtonClick()
 {
-    if (!Block)
+    if (!Block || !StoreSettings(Block))
         return false;
-    StoreSettings(Block);
     Block->DialogOutcome = kOutcomeAccepted;
     return true;
 }

@@ -3,10 +3,9 @@
 // handlers that keep the tools' check boxes and readouts current.
 #pragma once
 
-#include <string>
-
 #include "block/effect_param_block.h"
 #include "settings/effect_controls.h"
+#include "settings/short_text.h"
 
 namespace scrubwell {
 
@@ -43,9 +42,11 @@ extern bool SettingsLoaded;
 
 class EffectSettings {
 public:
-    EffectSettings(const EffectControls& controls, std::string decimalSeparator);
+    // decimalSeparator: at most 3 characters.
+    EffectSettings(const EffectControls& controls, const char* decimalSeparator);
 
-    // Load and store: each returns true, as every caller expects.
+    // Load and store: each returns true, or false as soon as a change handler
+    // that it raised has failed; a failed load writes nothing after that point.
     bool LoadSettings(TEffectParamBlock* block);
     bool SetDefaults(TEffectParamBlock* block);
     bool LoadPopClickSettings(TEffectParamBlock* block);
@@ -65,23 +66,25 @@ public:
     bool OKButtonClick();
     bool CancelButtonClick();
 
-    // Change and click handlers, wired to the controls' events.
-    void POPClickTrackBarChange();
-    void HumTrackBarChange();
-    void HouseCurrentRadioButtonClick();
-    void MainsPowerRadioButtonClick();
-    void HissTrackBarChange();
-    void NoiseThresholdTrackBarChange();
+    // Change and click handlers, wired to the controls' events; false when
+    // they failed.
+    bool POPClickTrackBarChange();
+    bool HumTrackBarChange();
+    bool HouseCurrentRadioButtonClick();
+    bool MainsPowerRadioButtonClick();
+    bool HissTrackBarChange();
+    bool NoiseThresholdTrackBarChange();
 
     // The parameter block of the current session; not owned.
     TEffectParamBlock* Block = nullptr;
 
 private:
-    std::string Text(long double value) const;
-    static void Check(ToggleControl& toolCheckBox);
+    // A readout: the value in number text, then the unit.
+    ShortText Text(long double value, const char* unit = "") const;
+    static bool Check(ToggleControl& toolCheckBox);
 
     EffectControls c_;
-    std::string decimalSeparator_;
+    ShortText decimalSeparator_;
 };
 
 } // namespace scrubwell

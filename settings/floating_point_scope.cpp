@@ -14,17 +14,14 @@ constexpr uint16_t kExceptionFlags = 0x00FF; // IE DE ZE OE UE PE, stack fault, 
 
 } // namespace
 
-FloatingPointScope::FloatingPointScope()
+SavedFloatingPointState::SavedFloatingPointState()
     : x87Control_(ReadX87ControlWord())
     , x87Status_(ReadX87StatusWord())
     , mxcsr_(ReadMxcsr())
 {
-    __asm__ __volatile__("fnclex" ::: "memory");
-    WriteX87ControlWord(kExtendedPrecisionControlWord);
-    WriteMxcsr(kDefaultMxcsr);
 }
 
-FloatingPointScope::~FloatingPointScope()
+SavedFloatingPointState::~SavedFloatingPointState()
 {
     // Put back the caller's control word and exception flags; the tag word and
     // stack top stay as they are now.
@@ -36,5 +33,14 @@ FloatingPointScope::~FloatingPointScope()
     __asm__ __volatile__("fldenv %0" ::"m"(environment) : "memory");
     WriteMxcsr(mxcsr_);
 }
+
+FloatingPointScope::FloatingPointScope()
+{
+    __asm__ __volatile__("fnclex" ::: "memory");
+    WriteX87ControlWord(kExtendedPrecisionControlWord);
+    WriteMxcsr(kDefaultMxcsr);
+}
+
+FloatingPointScope::~FloatingPointScope() = default;
 
 } // namespace scrubwell

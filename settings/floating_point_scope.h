@@ -41,23 +41,38 @@ inline void WriteMxcsr(uint32_t csr)
     __asm__ __volatile__("ldmxcsr %0" : : "m"(csr));
 }
 
-// Saves the caller's x87 control word, exception flags and MXCSR and sets the
-// state above; the destructor hands the caller's state back exactly, so that a
-// flag raised in here cannot trap later in a caller that runs with unmasked
-// exceptions. Constructor and destructor are out of line: the calling
-// convention empties the x87 stack around them, and the compiler cannot move
-// the arithmetic in between across them.
-class FloatingPointScope {
+// Saves the caller's x87 control word, exception flags and MXCSR and, when it
+// goes, hands them back exactly, so that a flag raised meanwhile cannot trap
+// later in a caller that runs with unmasked exceptions. The exported functions
+// keep the host's state with it and set nothing themselves: host code that
+// runs during a call (its timers, its WM_PAINT) runs in the host's own state.
+// Constructor and destructor are out of line: the calling convention empties
+// the x87 stack around them, and the compiler cannot move the arithmetic in
+// between across them.
+class SavedFloatingPointState {
 public:
-    FloatingPointScope();
-    ~FloatingPointScope();
-    FloatingPointScope(const FloatingPointScope&) = delete;
-    FloatingPointScope& operator=(const FloatingPointScope&) = delete;
+    __attribute__((noinline)) SavedFloatingPointState();
+    __attribute__((noinline)) ~SavedFloatingPointState();
+    SavedFloatingPointState(const SavedFloatingPointState&) = delete;
+    SavedFloatingPointState& operator=(const SavedFloatingPointState&) = delete;
 
 private:
     uint16_t x87Control_;
     uint16_t x87Status_;
     uint32_t mxcsr_;
+};
+
+// The library's own state around its arithmetic: saves the caller's as above
+// and sets the state above until it goes.
+class FloatingPointScope {
+public:
+    __attribute__((noinline)) FloatingPointScope();
+    __attribute__((noinline)) ~FloatingPointScope();
+    FloatingPointScope(const FloatingPointScope&) = delete;
+    FloatingPointScope& operator=(const FloatingPointScope&) = delete;
+
+private:
+    SavedFloatingPointState saved_;
 };
 
 } // namespace scrubwell

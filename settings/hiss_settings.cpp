@@ -19,11 +19,11 @@ bool EffectSettings::LoadHissSettings(TEffectParamBlock* block)
         block->EqWidth[band] = BandWidths[band];
     }
     const double topGain = block->EqGainDb[kHissTopBand];
-    c_.HissTrackBar.SetMin(0);
-    c_.HissTrackBar.SetMax(kHissSliderMax);
-    c_.HissTrackBar.SetPosition(HissGainToPosition(topGain));
+    if (!c_.HissTrackBar.SetMin(0) || !c_.HissTrackBar.SetMax(kHissSliderMax)
+        || !c_.HissTrackBar.SetPosition(HissGainToPosition(topGain)))
+        return false;
     // The block's own value, replacing what the change handler may just have written.
-    c_.HissDBBox.SetText(Text(topGain) + kDecibels);
+    c_.HissDBBox.SetText(Text(topGain, kDecibels).c_str());
     block->EqBandCount = kBandCount;
     return true;
 }
@@ -42,12 +42,14 @@ bool EffectSettings::StoreHissSettings(TEffectParamBlock* block)
     return true;
 }
 
-void EffectSettings::HissTrackBarChange()
+bool EffectSettings::HissTrackBarChange()
 {
-    Check(c_.ReduceHissCheckBox);
+    if (!Check(c_.ReduceHissCheckBox))
+        return false;
     const int position = c_.HissTrackBar.Position();
     if (position >= 0 && position <= kHissSliderMax)
-        c_.HissDBBox.SetText(Text(HissReadoutValue(position)) + kDecibels);
+        c_.HissDBBox.SetText(Text(HissReadoutValue(position), kDecibels).c_str());
+    return true;
 }
 
 } // namespace scrubwell

@@ -1,6 +1,4 @@
 // Hum elimination: notch width and mains frequency <-> HumTrackBar and the two frequency buttons.
-#include <string>
-
 #include "block/humcommon.h"
 #include "settings/effect_settings.h"
 #include "settings/hum_mapping.h"
@@ -20,24 +18,23 @@ bool LowByteSet(uint16_t word)
 
 bool EffectSettings::LoadHumSettings(TEffectParamBlock* block)
 {
-    c_.HumTrackBar.SetMin(0);
-    c_.HumTrackBar.SetMax(kHumSliderMax);
+    if (!c_.HumTrackBar.SetMin(0) || !c_.HumTrackBar.SetMax(kHumSliderMax))
+        return false;
     if (!HumFrequencyValid(block->HumFrequency))
         block->HumFrequency = kHumDefaultFrequency;
     if (!HumWidthValid(block->HumWidthOctaves))
         block->HumWidthOctaves = kHumWidthNarrowest;
 
     const double width = block->HumWidthOctaves;
-    c_.HumTrackBar.SetPosition(HumWidthToPosition(width));
-    c_.HumBandWidthBox.SetText(Text(width) + kOctaves);
+    if (!c_.HumTrackBar.SetPosition(HumWidthToPosition(width)))
+        return false;
+    c_.HumBandWidthBox.SetText(Text(width, kOctaves).c_str());
 
     if (!LowByteSet(block->Hum60Hz) && !LowByteSet(block->Hum50Hz))
         block->Hum60Hz = 1;
     if (LowByteSet(block->Hum60Hz))
-        c_.HouseCurrentRadioButton.SetChecked(true);
-    else
-        c_.MainsPowerRadioButton.SetChecked(true);
-    return true;
+        return c_.HouseCurrentRadioButton.SetChecked(true);
+    return c_.MainsPowerRadioButton.SetChecked(true);
 }
 
 bool EffectSettings::StoreHumSettings(TEffectParamBlock* block)
@@ -50,23 +47,25 @@ bool EffectSettings::StoreHumSettings(TEffectParamBlock* block)
     return true;
 }
 
-void EffectSettings::HumTrackBarChange()
+bool EffectSettings::HumTrackBarChange()
 {
-    Check(c_.EliminateHumCheckBox);
+    if (!Check(c_.EliminateHumCheckBox))
+        return false;
     const int position = c_.HumTrackBar.Position();
-    c_.Hint.SetText(std::to_string(position));
+    c_.Hint.SetText(Text(position).c_str());
     if (position >= 0 && position <= kHumSliderMax)
-        c_.HumBandWidthBox.SetText(Text(HumReadoutWidth(position)) + kOctaves);
+        c_.HumBandWidthBox.SetText(Text(HumReadoutWidth(position), kOctaves).c_str());
+    return true;
 }
 
-void EffectSettings::HouseCurrentRadioButtonClick()
+bool EffectSettings::HouseCurrentRadioButtonClick()
 {
-    Check(c_.EliminateHumCheckBox);
+    return Check(c_.EliminateHumCheckBox);
 }
 
-void EffectSettings::MainsPowerRadioButtonClick()
+bool EffectSettings::MainsPowerRadioButtonClick()
 {
-    Check(c_.EliminateHumCheckBox);
+    return Check(c_.EliminateHumCheckBox);
 }
 
 } // namespace scrubwell

@@ -1,6 +1,4 @@
 // Noise gate: GateThreshold, the first-use band layout and the fixed values <-> NoiseThresholdTrackBar.
-#include <string>
-
 #include "block/equalizecommon.h"
 #include "block/noisecommon.h"
 #include "settings/effect_settings.h"
@@ -9,14 +7,13 @@ namespace scrubwell {
 
 bool EffectSettings::LoadNoiseGateSettings(TEffectParamBlock* block)
 {
-    c_.NoiseThresholdTrackBar.SetMin(0);
-    c_.NoiseThresholdTrackBar.SetMax(kGateSliderMax);
-    if (block->GateValid != 0) {
-        c_.NoiseThresholdTrackBar.SetPosition(block->GateThreshold);
-        return true;
-    }
+    if (!c_.NoiseThresholdTrackBar.SetMin(0) || !c_.NoiseThresholdTrackBar.SetMax(kGateSliderMax))
+        return false;
+    if (block->GateValid != 0)
+        return c_.NoiseThresholdTrackBar.SetPosition(block->GateThreshold);
     // First use: the default position and the gate's band layout.
-    c_.NoiseThresholdTrackBar.SetPosition(kGateDefaultPosition);
+    if (!c_.NoiseThresholdTrackBar.SetPosition(kGateDefaultPosition))
+        return false;
     for (int band = 0; band < kBandCount; ++band) {
         block->GateFrequency[band] = BandFrequencies[band];
         block->GateWidth[band] = BandWidths[band];
@@ -34,12 +31,14 @@ bool EffectSettings::StoreNoiseGateSettings(TEffectParamBlock* block)
     return true;
 }
 
-void EffectSettings::NoiseThresholdTrackBarChange()
+bool EffectSettings::NoiseThresholdTrackBarChange()
 {
-    Check(c_.NoiseReductionCheckBox);
+    if (!Check(c_.NoiseReductionCheckBox))
+        return false;
     const int position = c_.NoiseThresholdTrackBar.Position();
     if (position >= 0 && position <= kGateSliderMax)
-        c_.NoiseThresholdStaticText.SetText(std::to_string(kGateSliderMax - position));
+        c_.NoiseThresholdStaticText.SetText(Text(kGateSliderMax - position).c_str());
+    return true;
 }
 
 } // namespace scrubwell

@@ -2,21 +2,24 @@
 
 #include <cmath>
 #include <cstdint>
-#include <vector>
 
 namespace scrubwell {
 namespace {
 
 constexpr int kSignificantDigits = 15;
 constexpr uint32_t kLimbBase = 1000000000; // nine decimal digits per limb
+// Enough limbs for the exact expansion of any long double: the smallest
+// subnormal has some 11560 significant decimal digits.
+constexpr int kMaxLimbs = 1300;
 
-// An unsigned integer of any size in base 10^9, least significant limb first.
+// An unsigned integer of up to kMaxLimbs limbs in base 10^9, least
+// significant limb first.
 class DecimalInteger {
 public:
     explicit DecimalInteger(uint64_t value)
     {
         do {
-            limbs_.push_back(static_cast<uint32_t>(value % kLimbBase));
+            limbs_[count_++] = static_cast<uint32_t>(value % kLimbBase);
             value /= kLimbBase;
         } while (value != 0);
     }
@@ -24,13 +27,13 @@ public:
     void MultiplyBy(uint32_t factor) // factor below 2^31
     {
         uint64_t carry = 0;
-        for (uint32_t& limb : limbs_) {
-            const uint64_t product = uint64_t { limb } * factor + carry;
-            limb = static_cast<uint32_t>(product % kLimbBase);
+        for (int i = 0; i < count_; ++i) {
+            const uint64_t product = uint64_t { limbs_[i] } * factor + carry;
+            limbs_[i] = static_cast<uint32_t>(product % kLimbBase);
             carry = product / kLimbBase;
         }
-        while (carry != 0) {
-            limbs_.push_back(static_cast<uint32_t>(carry % kLimbBase));
+        while (carry != 0 && count_ < kMaxLimbs) {
+            limbs_[count_++] = static_cast<uint32_t>(carry % kLimbBase);
             carry /= kLimbBase;
         }
     }
@@ -43,27 +46,44 @@ public:
             MultiplyBy(base);
     }
 
-    std::string Digits() const
-    {
-        std::string text = std::to_string(limbs_.back());
-        for (auto limb = limbs_.rbegin() + 1; limb != limbs_.rend(); ++limb) {
-            const std::string part = std::to_string(*limb);
-            text.append(9 - part.size(), '0');
-            text += part;
-        }
-        return text;
-    }
+    int LimbCount() const { return count_; }
+    uint32_t Limb(int index) const { return limbs_[index]; }
 
 private:
-    std::vector<uint32_t> limbs_;
+    uint32_t limbs_[kMaxLimbs];
+    int count_ = 0;
 };
 
-// The exact decimal expansion of a finite, positive value: digits d1 d2 ...
-// with the value equal to 0.d1d2... times 10^pointPosition.
+// The leading digits of the exact decimal expansion of a finite, positive
+// value: the value is 0.d1d2... times 10^pointPosition; the digits after
+// those kept are summed up by whether any of them is non-zero.
 struct DecimalExpansion {
-    std::string digits;
+    static constexpr int kKept = kSignificantDigits + 1;
+    char digits[kKept];
+    int count;
+    bool restNonZero;
     int pointPosition;
 };
+
+// Appends the decimal digits of a limb, padded to nine when not the leading one.
+void AppendLimb(DecimalExpansion& expansion, uint32_t limb, bool leading)
+{
+    char reversed[9];
+    int length = 0;
+    do {
+        reversed[length++] = static_cast<char>('0' + limb % 10);
+        limb /= 10;
+    } while (limb != 0);
+    while (!leading && length < 9)
+        reversed[length++] = '0';
+    while (length > 0) {
+        const char digit = reversed[--length];
+        if (expansion.count < DecimalExpansion::kKept)
+            expansion.digits[expansion.count++] = digit;
+        else if (digit != '0')
+            expansion.restNonZero = true;
+    }
+}
 
 DecimalExpansion ExpandExactly(long double value)
 {
@@ -81,21 +101,30 @@ DecimalExpansion ExpandExactly(long double value)
         integer.MultiplyByPower(5, 1220703125u /* 5^13 */, 13, -binaryExponent);
         decimalShift = binaryExponent;
     }
-    DecimalExpansion expansion { integer.Digits(), 0 };
-    expansion.pointPosition = static_cast<int>(expansion.digits.size()) + decimalShift;
+    DecimalExpansion expansion {};
+    const int top = integer.LimbCount() - 1;
+    AppendLimb(expansion, integer.Limb(top), true);
+    const int leadingDigits = expansion.count;
+    // Three limbs give at least kKept digits; below them only non-zero matters.
+    for (int i = top - 1; i >= 0; --i) {
+        if (i >= top - 2)
+            AppendLimb(expansion, integer.Limb(i), false);
+        else if (integer.Limb(i) != 0)
+            expansion.restNonZero = true;
+    }
+    expansion.pointPosition = leadingDigits + 9 * top + decimalShift;
     return expansion;
 }
 
 // Rounds to kSignificantDigits digits, halves to even, and drops trailing zeros.
 void RoundToSignificantDigits(DecimalExpansion& expansion)
 {
-    std::string& digits = expansion.digits;
-    if (digits.size() > kSignificantDigits) {
+    char* digits = expansion.digits;
+    if (expansion.count > kSignificantDigits) {
         const char next = digits[kSignificantDigits];
-        const bool restNonZero = digits.find_first_not_of('0', kSignificantDigits + 1) != std::string::npos;
         const bool lastOdd = (digits[kSignificantDigits - 1] - '0') % 2 != 0;
-        const bool roundUp = next > '5' || (next == '5' && (restNonZero || lastOdd));
-        digits.resize(kSignificantDigits);
+        const bool roundUp = next > '5' || (next == '5' && (expansion.restNonZero || lastOdd));
+        expansion.count = kSignificantDigits;
         if (roundUp) {
             int i = kSignificantDigits - 1;
             while (i >= 0 && digits[i] == '9')
@@ -103,55 +132,81 @@ void RoundToSignificantDigits(DecimalExpansion& expansion)
             if (i >= 0) {
                 ++digits[i];
             } else {
-                digits.insert(digits.begin(), '1');
-                digits.pop_back();
+                // 999...9 rounded up: 1 followed by zeros, one place further left.
+                digits[0] = '1';
                 ++expansion.pointPosition;
             }
         }
     }
-    const size_t last = digits.find_last_not_of('0');
-    digits.resize(last == std::string::npos ? 1 : last + 1);
+    while (expansion.count > 1 && digits[expansion.count - 1] == '0')
+        --expansion.count;
+}
+
+void AppendDigits(ShortText& text, const char* digits, int count)
+{
+    for (int i = 0; i < count; ++i)
+        text.Append(digits[i]);
+}
+
+ShortText IntegerText(int value)
+{
+    char reversed[12];
+    int length = 0;
+    unsigned magnitude = value < 0 ? 0u - static_cast<unsigned>(value) : static_cast<unsigned>(value);
+    do {
+        reversed[length++] = static_cast<char>('0' + magnitude % 10);
+        magnitude /= 10;
+    } while (magnitude != 0);
+    ShortText text;
+    if (value < 0)
+        text.Append('-');
+    while (length > 0)
+        text.Append(reversed[--length]);
+    return text;
 }
 
 } // namespace
 
-std::string NumberText(long double value, std::string_view decimalSeparator)
+ShortText FormatNumber(long double value, const char* decimalSeparator)
 {
     if (std::isnan(value))
-        return "NAN";
+        return ShortText("NAN");
     if (std::isinf(value))
-        return value < 0 ? "-INF" : "INF";
+        return ShortText(value < 0 ? "-INF" : "INF");
     if (value == 0)
-        return "0";
+        return ShortText("0");
 
-    std::string text = value < 0 ? "-" : "";
+    ShortText text;
+    if (value < 0)
+        text.Append('-');
     DecimalExpansion expansion = ExpandExactly(std::fabs(value));
     RoundToSignificantDigits(expansion);
-    const std::string& digits = expansion.digits;
+    const char* digits = expansion.digits;
+    const int count = expansion.count;
     const int exponent = expansion.pointPosition - 1; // of the first digit
 
     if (exponent < -4 || exponent >= kSignificantDigits) {
-        text += digits[0];
-        if (digits.size() > 1) {
-            text += decimalSeparator;
-            text.append(digits, 1);
+        text.Append(digits[0]);
+        if (count > 1) {
+            text.Append(decimalSeparator);
+            AppendDigits(text, digits + 1, count - 1);
         }
-        text += 'E';
-        text += std::to_string(exponent);
+        text.Append('E');
+        text.Append(IntegerText(exponent).c_str());
     } else if (exponent < 0) {
-        text += '0';
-        text += decimalSeparator;
-        text.append(static_cast<size_t>(-exponent - 1), '0');
-        text += digits;
+        text.Append('0');
+        text.Append(decimalSeparator);
+        text.Append('0', static_cast<size_t>(-exponent - 1));
+        AppendDigits(text, digits, count);
     } else {
-        const size_t integerDigits = static_cast<size_t>(exponent) + 1;
-        if (digits.size() <= integerDigits) {
-            text += digits;
-            text.append(integerDigits - digits.size(), '0');
+        const int integerDigits = exponent + 1;
+        if (count <= integerDigits) {
+            AppendDigits(text, digits, count);
+            text.Append('0', static_cast<size_t>(integerDigits - count));
         } else {
-            text.append(digits, 0, integerDigits);
-            text += decimalSeparator;
-            text.append(digits, integerDigits);
+            AppendDigits(text, digits, integerDigits);
+            text.Append(decimalSeparator);
+            AppendDigits(text, digits + integerDigits, count - integerDigits);
         }
     }
     return text;

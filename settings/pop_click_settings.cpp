@@ -19,11 +19,11 @@ bool EffectSettings::LoadPopClickSettings(TEffectParamBlock* block)
         block->ClickThreshold = kClickThresholdDefault;
 
     const int16_t threshold = block->ClickThreshold;
-    c_.POPClickTrackBar.SetMin(0);
-    c_.POPClickTrackBar.SetMax(kClickSliderMax);
-    c_.POPClickTrackBar.SetPosition(ClickThresholdToPosition(threshold));
+    if (!c_.POPClickTrackBar.SetMin(0) || !c_.POPClickTrackBar.SetMax(kClickSliderMax)
+        || !c_.POPClickTrackBar.SetPosition(ClickThresholdToPosition(threshold)))
+        return false;
     // The block's own value, which may lie between two slider positions.
-    c_.POPClickThresholdBox.SetText(Text(threshold));
+    c_.POPClickThresholdBox.SetText(Text(threshold).c_str());
     return true;
 }
 
@@ -33,13 +33,14 @@ bool EffectSettings::StorePopClickSettings(TEffectParamBlock* block)
     return true;
 }
 
-void EffectSettings::POPClickTrackBarChange()
+bool EffectSettings::POPClickTrackBarChange()
 {
-    SCRUBWELL_FAULT_POINT("slider");
-    Check(c_.RemovePOPClicksCheckBox);
+    if (SCRUBWELL_FAULT_POINT("slider") || !Check(c_.RemovePOPClicksCheckBox))
+        return false;
     const int position = c_.POPClickTrackBar.Position();
     if (position >= 0 && position <= kClickSliderMax)
-        c_.POPClickThresholdBox.SetText(Text(ClickReadoutValue(position)));
+        c_.POPClickThresholdBox.SetText(Text(ClickReadoutValue(position)).c_str());
+    return true;
 }
 
 } // namespace scrubwell

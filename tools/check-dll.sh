@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Checks the shipped 32-bit DLL without running it: PE32 for i386, the module
 # name in the export table, exactly the two exports by undecorated name, the
-# bytes each export pops (stdcall), and imports from system DLLs only.
+# bytes each export pops (stdcall), imports from system DLLs only, no unwinder
+# or C++ exception runtime linked in, and its size (at most 120 KiB).
 # Usage: check-dll.sh UNSTRIPPED.dll SHIPPED.dll
 set -euo pipefail
 built=$1
@@ -34,7 +35,8 @@ for name in GetEffectInfo ShowEffectDialog; do
     fail "$name is not exported as $symbol"
     continue
   fi
-  rets=$($objdump -d --disassemble="$symbol" "$built" | grep -E '\sret' | awk '{print $NF}' | sort -u | tr '\n' ' ')
+  # Up to the blank line that ends the function: a local function may follow.
+  rets=$($objdump -d --disassemble="$symbol" "$built" | awk -v s="<$symbol>:" '$0 ~ s {f=1; next} f && /^$/ {exit} f' | grep -E '\sret' | awk '{print $NF}' | sort -u | tr '\n' ' ')
   [ "$rets" = "\$${pops[$name]} " ] && pass "$name returns with ret \$${pops[$name]}" || fail "$name returns with: $rets"
 done
 
@@ -45,5 +47,12 @@ for dll in $imports; do
 done
 pass "imports: $imports"
 
-echo "check-dll: $(stat -c %s "$shipped") bytes in $shipped"
+# The library is built without C++ exceptions: a throw could not be caught in
+# a process where another module's unwinder has taken the unwind tables.
+runtime=$($nm "$built" | awk '{print $NF}' | grep -E '^_*(_Unwind_RaiseException|_Unwind_Resume|__cxa_throw|__cxa_begin_catch|__gxx_personality)' | sort -u | tr '\n' ' ' || true)
+[ -z "$runtime" ] && pass "no unwinder or exception runtime" || fail "exception runtime linked: $runtime"
+
+size=$(stat -c %s "$shipped")
+limit=122880
+[ "$size" -le "$limit" ] && pass "$size bytes in $shipped (limit $limit)" || fail "$shipped is $size bytes, above $limit"
 [ "$failures" -eq 0 ] || exit 1

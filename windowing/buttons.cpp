@@ -20,9 +20,10 @@ bool CheckBox::Checked() const
     return IsButtonChecked(handle_);
 }
 
-void CheckBox::SetChecked(bool checked)
+bool CheckBox::SetChecked(bool checked)
 {
     SetButtonCheck(handle_, checked);
+    return true;
 }
 
 bool RadioButton::Checked() const
@@ -30,7 +31,7 @@ bool RadioButton::Checked() const
     return IsButtonChecked(handle_);
 }
 
-void RadioButton::SetChecked(bool checked)
+bool RadioButton::SetChecked(bool checked)
 {
     const bool wasChecked = Checked();
     if (checked) {
@@ -40,8 +41,7 @@ void RadioButton::SetChecked(bool checked)
     }
     SetButtonCheck(handle_, checked);
     UpdateGroupTabStops(handle_);
-    if (checked && !wasChecked)
-        NotifyChanged();
+    return !(checked && !wasChecked) || NotifyChanged();
 }
 
 bool RadioButton::IsRadioButton(HWND window)

@@ -15,7 +15,7 @@ class CheckBox : public Control, public ToggleControl {
 public:
     using Control::Control;
     bool Checked() const override;
-    void SetChecked(bool checked) override;
+    bool SetChecked(bool checked) override;
     void SetEnabled(bool enabled) override { Enable(enabled); }
 };
 
@@ -27,7 +27,7 @@ public:
     bool Checked() const override;
     // Checking unchecks the group's other buttons and, when this button was not
     // checked, raises its click event; unchecking touches only this button.
-    void SetChecked(bool checked) override;
+    bool SetChecked(bool checked) override;
     void SetEnabled(bool enabled) override { Enable(enabled); }
 
     static bool IsRadioButton(HWND window);

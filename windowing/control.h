@@ -5,8 +5,6 @@
 
 #include <windows.h>
 
-#include <string>
-
 namespace scrubwell::windowing {
 
 class Control {
@@ -21,18 +19,18 @@ public:
     HWND Handle() const { return handle_; }
     bool Visible() const; // the control's own visibility, whatever its parents'
     bool Enabled() const { return IsWindowEnabled(handle_) != FALSE; }
-    std::string Text() const;
 
     // Operations
     void Show(bool visible) const { ShowWindow(handle_, visible ? SW_SHOWNA : SW_HIDE); }
     void Enable(bool enabled) const { EnableWindow(handle_, enabled ? TRUE : FALSE); }
-    void SetCaption(const std::string& text) const { SetWindowTextA(handle_, text.c_str()); }
+    void SetCaption(const char* text) const { SetWindowTextA(handle_, text); }
     void SetFont(HFONT font) const { SendMessageA(handle_, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE); }
 
 protected:
     // Tells the form that the program changed this control, so that the form
-    // raises the event Win32 does not send for programmatic changes.
-    void NotifyChanged() const;
+    // raises the event Win32 does not send for programmatic changes; false
+    // when the event's handler failed.
+    bool NotifyChanged() const;
 
     HWND handle_ = nullptr;
 };

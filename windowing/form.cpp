@@ -3,9 +3,8 @@
 #include <commctrl.h>
 
 #include <cctype>
-#include <tuple>
-#include <utility>
-#include <vector>
+#include <cstring>
+#include <new>
 
 #include "windowing/buttons.h"
 #include "windowing/live_objects.h"
@@ -80,27 +79,40 @@ HWND FindChildById(HWND parent, int id)
     return nullptr;
 }
 
+// The thread's windows that a modal run disables, and enables again after it.
+// Counted first (windows 0), then recorded, so that the record is allocated once.
 struct DisabledWindows {
     HWND except;
-    std::vector<HWND> windows;
+    HWND* windows;
+    int count;
+    int capacity;
 };
+
+bool ToBeDisabled(HWND window, const DisabledWindows& disabled)
+{
+    return window != disabled.except && IsWindowVisible(window) && IsWindowEnabled(window);
+}
 
 BOOL CALLBACK DisableWindow(HWND window, LPARAM context)
 {
     auto* disabled = reinterpret_cast<DisabledWindows*>(context);
-    if (window != disabled->except && IsWindowVisible(window) && IsWindowEnabled(window)) {
+    if (!ToBeDisabled(window, *disabled))
+        return TRUE;
+    if (!disabled->windows) {
+        ++disabled->count;
+    } else if (disabled->count < disabled->capacity) {
         EnableWindow(window, FALSE);
-        disabled->windows.push_back(window);
+        disabled->windows[disabled->count++] = window;
     }
     return TRUE;
 }
 
 } // namespace
 
-bool FontSpec::operator<(const FontSpec& other) const
+bool FontSpec::operator==(const FontSpec& other) const
 {
-    return std::make_tuple(std::string(face), height, bold, fixedPitch)
-        < std::make_tuple(std::string(other.face), other.height, other.bold, other.fixedPitch);
+    return std::strcmp(face, other.face) == 0 && height == other.height && bold == other.bold
+        && fixedPitch == other.fixedPitch;
 }
 
 Form::Form(const Design& design)
@@ -114,25 +126,25 @@ Form::~Form()
         DestroyWindow(handle_);
 }
 
-HWND Form::Handle()
+bool Form::Create()
 {
     if (handle_)
-        return handle_;
-    RegisterWindowClasses();
+        return true;
+    if (!RegisterWindowClasses())
+        return false;
     RECT frame { 0, 0, design_.clientWidth, design_.clientHeight };
     AdjustWindowRectEx(&frame, design_.style, FALSE, kFormExStyle);
-    const HWND window = CreateWindowExA(kFormExStyle, kFormClass, caption_.c_str(), design_.style, design_.left,
-        design_.top, frame.right - frame.left, frame.bottom - frame.top, parent_, nullptr, ModuleInstance(), this);
+    const HWND window = CreateWindowExA(kFormExStyle, kFormClass, caption_, design_.style, design_.left, design_.top,
+        frame.right - frame.left, frame.bottom - frame.top, parent_, nullptr, ModuleInstance(), this);
     if (!window)
-        throw WindowCreationError("form window not created");
+        return false;
     ++Live().formWindows;
-    try {
-        CreateControls();
-    } catch (...) {
+    creationFailed_ = false;
+    if (!CreateControls() || creationFailed_) {
         DestroyWindow(window);
-        throw;
+        return false;
     }
-    return handle_;
+    return true;
 }
 
 void Form::SetParentWindow(HWND parent)
@@ -142,11 +154,11 @@ void Form::SetParentWindow(HWND parent)
         SetWindowLongPtrA(handle_, GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(parent));
 }
 
-void Form::SetCaption(const std::string& caption)
+void Form::SetCaption(const char* caption)
 {
     caption_ = caption;
     if (handle_)
-        SetWindowTextA(handle_, caption.c_str());
+        SetWindowTextA(handle_, caption);
 }
 
 void Form::Close()
@@ -172,27 +184,54 @@ void Form::SetModalResult(int result)
 
 void Form::OnClick(const Control& control, Handler handler)
 {
-    bindings_[control.Handle()] = Binding { Binding::kClick, std::move(handler), 0 };
+    Bind(control.Handle(), Binding::kClick, handler, 0);
 }
 
 void Form::OnSliderChange(const TrackBar& slider, Handler handler)
 {
-    bindings_[slider.Handle()] = Binding { Binding::kSlider, std::move(handler), slider.Position() };
+    Bind(slider.Handle(), Binding::kSlider, handler, slider.Position());
 }
 
 void Form::OnPageChange(const TabControl& tabs, Handler handler)
 {
-    bindings_[tabs.Handle()] = Binding { Binding::kPage, std::move(handler), 0 };
+    Bind(tabs.Handle(), Binding::kPage, handler, 0);
+}
+
+void Form::Bind(HWND control, Binding::Kind kind, Handler handler, int position)
+{
+    Binding* binding = FindBinding(control);
+    if (!binding) {
+        if (bindingCount_ == kMaxBindings) {
+            creationFailed_ = true;
+            return;
+        }
+        binding = &bindings_[bindingCount_++];
+    }
+    *binding = Binding { kind, control, handler, position };
+}
+
+Form::Binding* Form::FindBinding(HWND control)
+{
+    for (int i = 0; i < bindingCount_; ++i)
+        if (bindings_[i].control == control)
+            return &bindings_[i];
+    return nullptr;
 }
 
 int Form::ShowModal()
 {
-    const HWND self = Handle();
-    if (failure_)
-        std::rethrow_exception(std::exchange(failure_, nullptr));
+    const HWND self = handle_;
+    if (!self || handlerFailed_)
+        return kModalFailed;
     modalResult_ = kModalNone;
 
-    DisabledWindows disabled { self, {} };
+    DisabledWindows disabled { self, nullptr, 0, 0 };
+    EnumThreadWindows(GetCurrentThreadId(), DisableWindow, reinterpret_cast<LPARAM>(&disabled));
+    disabled.capacity = disabled.count;
+    disabled.count = 0;
+    disabled.windows = new (std::nothrow) HWND[disabled.capacity > 0 ? disabled.capacity : 1];
+    if (!disabled.windows)
+        return kModalFailed;
     EnumThreadWindows(GetCurrentThreadId(), DisableWindow, reinterpret_cast<LPARAM>(&disabled));
     if (design_.centred) {
         RECT frame;
@@ -205,41 +244,37 @@ int Form::ShowModal()
     running_ = true;
     bool quit = false;
     WPARAM quitCode = 0;
-    // Whatever happens in here, the windows are enabled again below.
-    try {
-        ShowWindow(self, SW_SHOW);
-        SetForegroundWindow(self);
-        FocusFirstControl();
-        FormShow();
-        while (modalResult_ == kModalNone) {
-            if (!handle_) { // destroyed under us, with its owner
-                modalResult_ = kModalCancel;
-                break;
-            }
-            MSG message;
-            const BOOL got = GetMessageA(&message, nullptr, 0, 0);
-            if (got == 0 || got == -1) {
-                quit = got == 0;
-                quitCode = message.wParam;
-                modalResult_ = kModalCancel;
-                break;
-            }
-            if (PreviewMessage(message))
-                continue;
-            if (!IsDialogMessageA(handle_, &message)) {
-                TranslateMessage(&message);
-                DispatchMessageA(&message);
-            }
+    if (!FormShow())
+        HandlerFailed();
+    ShowWindow(self, SW_SHOW);
+    SetForegroundWindow(self);
+    FocusFirstControl();
+    while (modalResult_ == kModalNone) {
+        if (!handle_) { // destroyed under us, with its owner
+            modalResult_ = kModalCancel;
+            break;
         }
-    } catch (...) {
-        failure_ = std::current_exception();
-        modalResult_ = kModalCancel;
+        MSG message;
+        const BOOL got = GetMessageA(&message, nullptr, 0, 0);
+        if (got == 0 || got == -1) {
+            quit = got == 0;
+            quitCode = message.wParam;
+            modalResult_ = kModalCancel;
+            break;
+        }
+        if (PreviewMessage(message))
+            continue;
+        if (!IsDialogMessageA(handle_, &message)) {
+            TranslateMessage(&message);
+            DispatchMessageA(&message);
+        }
     }
     running_ = false;
 
-    for (auto window = disabled.windows.rbegin(); window != disabled.windows.rend(); ++window)
-        if (IsWindow(*window))
-            EnableWindow(*window, TRUE);
+    for (int i = disabled.count - 1; i >= 0; --i)
+        if (IsWindow(disabled.windows[i]))
+            EnableWindow(disabled.windows[i], TRUE);
+    delete[] disabled.windows;
     if (handle_) {
         const bool active = GetActiveWindow() == handle_;
         SetWindowPos(
@@ -249,14 +284,18 @@ int Form::ShowModal()
     }
     if (quit)
         PostQuitMessage(static_cast<int>(quitCode));
-    if (failure_)
-        std::rethrow_exception(std::exchange(failure_, nullptr));
-    return modalResult_;
+    return handlerFailed_ ? kModalFailed : modalResult_;
+}
+
+void Form::HandlerFailed()
+{
+    handlerFailed_ = true;
+    SetModalResult(kModalFailed);
 }
 
 void Form::FocusFirstControl()
 {
-    if (const HWND first = GetNextDlgTabItem(handle_, nullptr, FALSE))
+    if (const HWND first = FirstFocus())
         SendMessageA(handle_, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(first), TRUE);
 }
 
@@ -272,15 +311,7 @@ LRESULT CALLBACK Form::WindowProcedure(HWND window, UINT message, WPARAM wParam,
     }
     if (!form)
         return DefDlgProcA(window, message, wParam, lParam);
-    // No exception may unwind through the window manager: a failing handler
-    // ends the modal run, which rethrows it to the caller.
-    try {
-        return form->Dispatch(message, wParam, lParam);
-    } catch (...) {
-        form->failure_ = std::current_exception();
-        form->SetModalResult(kModalCancel);
-        return 0;
-    }
+    return form->Dispatch(message, wParam, lParam);
 }
 
 LRESULT Form::DefaultProcessing(UINT message, WPARAM wParam, LPARAM lParam)
@@ -303,12 +334,9 @@ LRESULT Form::Dispatch(UINT message, WPARAM wParam, LPARAM lParam)
         return 0;
     }
     case WM_CONTROL_CHANGED: {
+        // The reply tells the control wrapper whether the handler succeeded.
         const HWND control = reinterpret_cast<HWND>(lParam);
-        if (RadioButton::IsRadioButton(control))
-            Raise(control, Binding::kClick);
-        else
-            SliderMoved(control);
-        return 0;
+        return RadioButton::IsRadioButton(control) ? Raise(control, Binding::kClick) : SliderMoved(control);
     }
     case WM_VSCROLL:
     case WM_HSCROLL:
@@ -339,47 +367,47 @@ LRESULT Form::Dispatch(UINT message, WPARAM wParam, LPARAM lParam)
     }
 }
 
-void Form::Command(HWND control, WORD code)
+bool Form::Command(HWND control, WORD code)
 {
     // A disabled control cannot be pressed, not even by a message.
     if (code != BN_CLICKED || !IsWindowEnabled(control))
-        return;
+        return true;
     // Radio buttons are checked here, not by the control, so that the click
     // event is raised only when a button becomes checked.
-    if (RadioButton::IsRadioButton(control)) {
-        RadioButton(control).SetChecked(true);
-        return;
-    }
-    Raise(control, Binding::kClick);
+    if (RadioButton::IsRadioButton(control))
+        return RadioButton(control).SetChecked(true);
+    return Raise(control, Binding::kClick);
 }
 
-void Form::SliderMoved(HWND slider)
+bool Form::SliderMoved(HWND slider)
 {
-    auto binding = bindings_.find(slider);
-    if (binding == bindings_.end() || binding->second.kind != Binding::kSlider)
-        return;
+    Binding* binding = FindBinding(slider);
+    if (!binding || binding->kind != Binding::kSlider)
+        return true;
     const int position = TrackBar(slider).Position();
-    if (position == binding->second.lastPosition)
-        return;
-    binding->second.lastPosition = position;
-    binding->second.handler();
+    if (position == binding->lastPosition)
+        return true;
+    binding->lastPosition = position;
+    return Raise(slider, Binding::kSlider);
 }
 
-void Form::Raise(HWND control, Binding::Kind kind)
+bool Form::Raise(HWND control, Binding::Kind kind)
 {
-    const auto binding = bindings_.find(control);
-    if (binding != bindings_.end() && binding->second.kind == kind)
-        binding->second.handler();
+    const Binding* binding = FindBinding(control);
+    if (!binding || binding->kind != kind || binding->handler())
+        return true;
+    HandlerFailed();
+    return false;
 }
 
 void Form::WindowGone()
 {
-    for (auto& font : fonts_)
-        DeleteObject(font.second);
-    Live().fonts -= static_cast<int>(fonts_.size());
+    for (int i = 0; i < fontCount_; ++i)
+        DeleteObject(fonts_[i].font);
+    Live().fonts -= fontCount_;
     --Live().formWindows;
-    fonts_.clear();
-    bindings_.clear();
+    fontCount_ = 0;
+    bindingCount_ = 0;
     SetWindowLongPtrA(handle_, GWLP_USERDATA, 0);
     handle_ = nullptr;
     if (running_ && modalResult_ == kModalNone)
@@ -437,15 +465,24 @@ bool Form::MoveFocusAmongButtons(HWND focus, bool previous)
 {
     if (!focus || !IsFocusableButton(focus))
         return false;
-    std::vector<HWND> buttons;
-    for (HWND sibling = GetWindow(GetParent(focus), GW_CHILD); sibling; sibling = GetWindow(sibling, GW_HWNDNEXT))
-        if (sibling == focus || (IsFocusableButton(sibling) && VisibleAndEnabled(sibling)))
-            buttons.push_back(sibling);
-    size_t index = 0;
-    while (buttons[index] != focus)
-        ++index;
-    const size_t count = buttons.size();
-    const HWND next = buttons[(index + (previous ? count - 1 : 1)) % count];
+    // The neighbours of focus among its sibling buttons, the first and last
+    // of them for going round.
+    HWND first = nullptr, last = nullptr, before = nullptr, after = nullptr;
+    bool passed = false;
+    for (HWND sibling = GetWindow(GetParent(focus), GW_CHILD); sibling; sibling = GetWindow(sibling, GW_HWNDNEXT)) {
+        if (sibling != focus && !(IsFocusableButton(sibling) && VisibleAndEnabled(sibling)))
+            continue;
+        if (!first)
+            first = sibling;
+        last = sibling;
+        if (sibling == focus)
+            passed = true;
+        else if (!passed)
+            before = sibling;
+        else if (!after)
+            after = sibling;
+    }
+    const HWND next = previous ? (before ? before : last) : (after ? after : first);
     if (next == focus)
         return true;
     SendMessageA(handle_, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(next), TRUE);
@@ -456,9 +493,10 @@ bool Form::MoveFocusAmongButtons(HWND focus, bool previous)
 
 bool Form::SwitchPage(bool previous)
 {
-    for (const auto& [window, binding] : bindings_) {
-        if (binding.kind != Binding::kPage)
+    for (int i = 0; i < bindingCount_; ++i) {
+        if (bindings_[i].kind != Binding::kPage)
             continue;
+        const HWND window = bindings_[i].control;
         const TabControl tabs(window);
         const int count = tabs.PageCount();
         if (count == 0 || !tabs.Owns(GetFocus()))
@@ -496,20 +534,29 @@ bool Form::HandleMessage(UINT, WPARAM, LPARAM, LRESULT&)
     return false;
 }
 void Form::FormKeyDown(WORD&) { }
-void Form::FormShow() { }
+bool Form::FormShow()
+{
+    return true;
+}
+HWND Form::FirstFocus()
+{
+    return GetNextDlgTabItem(handle_, nullptr, FALSE);
+}
 bool Form::PreviewKey(const MSG&)
 {
     return false;
 }
 
-HWND Form::CreateChild(const char* className, const std::string& text, DWORD style, HWND parent, const Rect& bounds,
-    HFONT font, DWORD exStyle)
+HWND Form::CreateChild(
+    const char* className, const char* text, DWORD style, HWND parent, const Rect& bounds, HFONT font, DWORD exStyle)
 {
     const HWND child
-        = CreateWindowExA(exStyle, className, text.c_str(), style | WS_CHILD, bounds.left, bounds.top, bounds.width,
+        = CreateWindowExA(exStyle, className, text, style | WS_CHILD, bounds.left, bounds.top, bounds.width,
             bounds.height, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(nextId_++)), ModuleInstance(), nullptr);
-    if (!child)
-        throw WindowCreationError(std::string("control not created: ") + className);
+    if (!child) {
+        creationFailed_ = true;
+        return nullptr;
+    }
     if (font)
         Control(child).SetFont(font);
     return child;
@@ -520,7 +567,7 @@ HWND Form::CreateContainer(HWND parent, const Rect& bounds, bool visible)
     return CreateChild(kContainerClass, "", visible ? WS_VISIBLE : 0, parent, bounds, nullptr, WS_EX_CONTROLPARENT);
 }
 
-HWND Form::CreateGroupBox(HWND parent, const Rect& bounds, const std::string& caption)
+HWND Form::CreateGroupBox(HWND parent, const Rect& bounds, const char* caption)
 {
     const HWND container = CreateContainer(parent, bounds);
     CreateChild("Button", caption, WS_VISIBLE | WS_GROUP | BS_GROUPBOX, container,
@@ -537,15 +584,21 @@ HWND Form::CreateBevel(HWND parent, const Rect& bounds)
 
 HFONT Form::Font(const FontSpec& wanted)
 {
-    auto found = fonts_.find(wanted);
-    if (found != fonts_.end())
-        return found->second;
+    for (int i = 0; i < fontCount_; ++i)
+        if (fonts_[i].spec == wanted)
+            return fonts_[i].font;
+    if (fontCount_ == kMaxFonts) {
+        creationFailed_ = true;
+        return nullptr;
+    }
     const HFONT font = CreateFontA(-wanted.height, 0, 0, 0, wanted.bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE,
         DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
         (wanted.fixedPitch ? FIXED_PITCH : DEFAULT_PITCH) | FF_DONTCARE, wanted.face);
-    if (!font)
-        throw WindowCreationError("font not created");
-    fonts_[wanted] = font;
+    if (!font) {
+        creationFailed_ = true;
+        return nullptr;
+    }
+    fonts_[fontCount_++] = FontEntry { wanted, font };
     ++Live().fonts;
     return font;
 }

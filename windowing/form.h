@@ -1,15 +1,10 @@
 // Form: a dialog window (DefDlgProc underneath, so the dialog manager gives
 // tab order, default button and focus keeping), its controls' events, its
-// fonts, and a modal run on the calling thread.
+// fonts, and a modal run on the calling thread. Nothing in here throws: a
+// failure is a result, and a failed event handler ends the modal run.
 #pragma once
 
 #include <windows.h>
-
-#include <exception>
-#include <functional>
-#include <map>
-#include <stdexcept>
-#include <string>
 
 #include "windowing/control.h"
 #include "windowing/tab_control.h"
@@ -21,12 +16,25 @@ namespace scrubwell::windowing {
 inline constexpr int kModalNone = 0;
 inline constexpr int kModalOk = 1;
 inline constexpr int kModalCancel = 2;
+inline constexpr int kModalFailed = -1; // an event handler failed
 
-// The native window of a form could not be created (a parent that is not a
-// window, or Windows out of resources).
-class WindowCreationError : public std::runtime_error {
+// An event handler: a member function that returns false when it failed,
+// bound to its object.
+class Handler {
 public:
-    using std::runtime_error::runtime_error;
+    Handler() = default;
+    template <class Object, bool (Object::*Method)()> static Handler Of(Object* object)
+    {
+        Handler handler;
+        handler.object_ = object;
+        handler.call_ = [](void* self) { return (static_cast<Object*>(self)->*Method)(); };
+        return handler;
+    }
+    bool operator()() const { return !call_ || call_(object_); }
+
+private:
+    void* object_ = nullptr;
+    bool (*call_)(void*) = nullptr;
 };
 
 struct Rect {
@@ -38,31 +46,35 @@ struct FontSpec {
     int height; // character height in pixels
     bool bold;
     bool fixedPitch;
-    bool operator<(const FontSpec& other) const;
+    bool operator==(const FontSpec& other) const;
 };
 
 class Form {
 public:
-    using Handler = std::function<void()>;
-
     virtual ~Form();
     Form(const Form&) = delete;
     Form& operator=(const Form&) = delete;
 
     // Attributes
-    // The native window, created (with the controls) on first use.
-    HWND Handle();
+    // The native window, or 0 before Create.
+    HWND Handle() const { return handle_; }
     bool Running() const { return running_; }
 
     // Operations
+    // Creates the native window and the controls; false, with no window left,
+    // when any of them could not be created (a parent that is not a window,
+    // Windows out of resources).
+    bool Create();
     // The window that owns the form's window; applied at creation, or at once
     // when the window exists.
     void SetParentWindow(HWND parent);
-    void SetCaption(const std::string& caption);
-    // Shows the form and pumps the thread's messages until a handler sets a
-    // modal result; the thread's other windows are disabled meanwhile. A
-    // WM_QUIT ends the run with kModalCancel and is posted again afterwards;
-    // an exception raised by a handler ends the run and is rethrown here.
+    // caption must outlive the form (a literal).
+    void SetCaption(const char* caption);
+    // Shows the created form and pumps the thread's messages until a handler
+    // sets a modal result; the thread's other windows are disabled meanwhile.
+    // A WM_QUIT ends the run with kModalCancel and is posted again afterwards;
+    // a handler that fails ends it with kModalFailed, and a form whose handler
+    // has failed returns that at once.
     int ShowModal();
     void SetModalResult(int result);
     // Hides the form when it is not running modally.
@@ -87,60 +99,80 @@ protected:
     explicit Form(const Design& design);
 
     // Builds the layout; runs once, right after the native window exists.
-    virtual void CreateControls() = 0;
+    // False when something could not be created.
+    virtual bool CreateControls() = 0;
     // Form-specific messages; return true when handled, with the reply in result.
     virtual bool HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
     // Key preview: sees every key-down for the form before the focused control.
     virtual void FormKeyDown(WORD& key);
-    // Runs at every showing, after the window is visible.
-    virtual void FormShow();
+    // Runs at every showing, before the window becomes visible; false when it
+    // failed.
+    virtual bool FormShow();
+    // The control that gets the focus when the form has been shown: the first
+    // in tab order.
+    virtual HWND FirstFocus();
     // Form-specific keyboard handling before the dialog manager; true consumes.
     virtual bool PreviewKey(const MSG& message);
 
     LRESULT DefaultProcessing(UINT message, WPARAM wParam, LPARAM lParam);
 
     // Layout: children get ids in creation order; fonts belong to the form
-    // and are deleted with its window.
-    HWND CreateChild(const char* className, const std::string& text, DWORD style, HWND parent, const Rect& bounds,
-        HFONT font, DWORD exStyle = 0);
+    // and are deleted with its window. A child or font that cannot be created
+    // is 0 and makes Create fail.
+    HWND CreateChild(const char* className, const char* text, DWORD style, HWND parent, const Rect& bounds, HFONT font,
+        DWORD exStyle = 0);
     HFONT Font(const FontSpec& wanted);
     HFONT FormFont() { return Font(formFont_); }
     // A window that holds controls and passes their notifications on to the form.
     HWND CreateContainer(HWND parent, const Rect& bounds, bool visible = true);
     // A container with a group-box frame and caption over its whole area.
-    HWND CreateGroupBox(HWND parent, const Rect& bounds, const std::string& caption);
+    HWND CreateGroupBox(HWND parent, const Rect& bounds, const char* caption);
     // A lowered box behind its siblings.
     HWND CreateBevel(HWND parent, const Rect& bounds);
 
 private:
     struct Binding {
         enum Kind { kClick, kSlider, kPage } kind;
+        HWND control;
         Handler handler;
         int lastPosition;
     };
+    struct FontEntry {
+        FontSpec spec;
+        HFONT font;
+    };
+    static constexpr int kMaxBindings = 16;
+    static constexpr int kMaxFonts = 6;
 
+    void Bind(HWND control, Binding::Kind kind, Handler handler, int position);
+    Binding* FindBinding(HWND control);
     LRESULT Dispatch(UINT message, WPARAM wParam, LPARAM lParam);
-    void Command(HWND control, WORD code);
-    void SliderMoved(HWND slider);
-    void Raise(HWND control, Binding::Kind kind);
+    bool Command(HWND control, WORD code);
+    bool SliderMoved(HWND slider);
+    // Runs the control's handler of that kind; a failure ends the modal run.
+    bool Raise(HWND control, Binding::Kind kind);
     bool PreviewMessage(MSG& message);
     bool MoveFocusAmongButtons(HWND focus, bool previous);
     bool SwitchPage(bool previous);
     bool Mnemonic(WPARAM character);
     void WindowGone();
     void FocusFirstControl();
+    void HandlerFailed();
 
     Design design_;
     FontSpec formFont_ { "MS Sans Serif", 11, false, false };
     HWND handle_ = nullptr;
     HWND parent_ = nullptr;
-    std::string caption_;
+    const char* caption_ = "";
     int modalResult_ = kModalNone;
     bool running_ = false;
+    bool creationFailed_ = false;
+    bool handlerFailed_ = false;
     int nextId_ = 100;
-    std::exception_ptr failure_;
-    std::map<HWND, Binding> bindings_;
-    std::map<FontSpec, HFONT> fonts_;
+    Binding bindings_[kMaxBindings] = {};
+    int bindingCount_ = 0;
+    FontEntry fonts_[kMaxFonts] = {};
+    int fontCount_ = 0;
 };
 
 } // namespace scrubwell::windowing

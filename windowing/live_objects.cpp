@@ -1,10 +1,15 @@
 #include "windowing/live_objects.h"
 
 namespace scrubwell::windowing {
+namespace {
+
+// Constant-initialised: no guard, no start-up code.
+LiveObjects live;
+
+} // namespace
 
 LiveObjects& Live()
 {
-    static LiveObjects live;
     return live;
 }
 

@@ -4,12 +4,12 @@
 
 namespace scrubwell::windowing {
 
-std::string UserDecimalSeparator()
+ShortText UserDecimalSeparator()
 {
-    char separator[8] = {};
+    char separator[4] = {};
     if (GetLocaleInfoA(LOCALE_USER_DEFAULT, LOCALE_SDECIMAL, separator, sizeof separator) <= 1)
-        return ".";
-    return separator;
+        return ShortText(".");
+    return ShortText(separator);
 }
 
 } // namespace scrubwell::windowing

@@ -1,11 +1,12 @@
 // The user's locale settings that the readouts use.
 #pragma once
 
-#include <string>
+#include "settings/short_text.h"
 
 namespace scrubwell::windowing {
 
-// The decimal separator of the user's locale; a full stop where it gives none.
-std::string UserDecimalSeparator();
+// The decimal separator of the user's locale (at most 3 characters); a full
+// stop where it gives none.
+ShortText UserDecimalSeparator();
 
 } // namespace scrubwell::windowing

@@ -1,8 +1,6 @@
 // Memo: a read-only, multi-line, word-wrapping text box.
 #pragma once
 
-#include <string>
-
 #include "windowing/control.h"
 
 namespace scrubwell::windowing {
@@ -11,12 +9,10 @@ class Memo : public Control {
 public:
     using Control::Control;
 
-    // Attributes
-    int LineCount() const;
-
     // Operations
-    // Inserts text as a new line before line index; index == LineCount() appends.
-    void InsertLine(int index, const std::string& text) const;
+    // Sets the text, with lastLine as a line of its own after it; false when
+    // there was no memory to join them.
+    bool SetText(const char* text, const char* lastLine) const;
 };
 
 } // namespace scrubwell::windowing

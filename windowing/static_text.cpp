@@ -4,11 +4,12 @@ namespace scrubwell::windowing {
 
 void StaticText::FitToText() const
 {
-    const std::string text = Text();
+    char text[64];
+    const int length = GetWindowTextA(handle_, text, sizeof text);
     HDC dc = GetDC(handle_);
     const HGDIOBJ old = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageA(handle_, WM_GETFONT, 0, 0)));
     SIZE extent {};
-    GetTextExtentPoint32A(dc, text.c_str(), static_cast<int>(text.size()), &extent);
+    GetTextExtentPoint32A(dc, text, length, &extent);
     SelectObject(dc, old);
     ReleaseDC(handle_, dc);
     SetWindowPos(handle_, nullptr, 0, 0, extent.cx, extent.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);

@@ -9,7 +9,7 @@ namespace scrubwell::windowing {
 class StaticText : public Control, public TextControl {
 public:
     using Control::Control;
-    void SetText(const std::string& text) override { SetCaption(text); }
+    void SetText(const char* text) override { SetCaption(text); }
     // Resizes the control to its text in its font, keeping its left and top.
     void FitToText() const;
 };

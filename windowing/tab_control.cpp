@@ -32,11 +32,11 @@ RECT TabControl::PageArea() const
     return area;
 }
 
-void TabControl::AddPage(const std::string& caption, HWND page) const
+void TabControl::AddPage(const char* caption, HWND page) const
 {
     TCITEMA item {};
     item.mask = TCIF_TEXT | TCIF_PARAM;
-    item.pszText = const_cast<char*>(caption.c_str());
+    item.pszText = const_cast<char*>(caption);
     item.lParam = reinterpret_cast<LPARAM>(page);
     SendMessageA(handle_, TCM_INSERTITEMA, static_cast<WPARAM>(PageCount()), reinterpret_cast<LPARAM>(&item));
 }

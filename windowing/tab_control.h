@@ -2,8 +2,6 @@
 // in its item data, so the wrapper needs no state of its own.
 #pragma once
 
-#include <string>
-
 #include "windowing/control.h"
 
 namespace scrubwell::windowing {
@@ -20,7 +18,7 @@ public:
     RECT PageArea() const; // the display area, in the parent's client coordinates
 
     // Operations
-    void AddPage(const std::string& caption, HWND page) const;
+    void AddPage(const char* caption, HWND page) const;
     // Selects a page as the program does: no change event.
     void SelectPage(int index) const;
     // Shows the active page and hides the others; the form calls it after a

@@ -8,24 +8,24 @@ int TrackBar::Position() const
 {
     return static_cast<int>(SendMessageA(handle_, TBM_GETPOS, 0, 0));
 }
-void TrackBar::SetMin(int min)
+bool TrackBar::SetMin(int min)
 {
     SendMessageA(handle_, TBM_SETRANGEMIN, TRUE, min);
-    NotifyChanged();
+    return NotifyChanged();
 }
 
-void TrackBar::SetMax(int max)
+bool TrackBar::SetMax(int max)
 {
     SendMessageA(handle_, TBM_SETRANGEMAX, TRUE, max);
-    NotifyChanged();
+    return NotifyChanged();
 }
 
-void TrackBar::SetPosition(int position)
+bool TrackBar::SetPosition(int position)
 {
     // The native control clamps; the form raises the change event only when
     // the position really moved.
     SendMessageA(handle_, TBM_SETPOS, TRUE, position);
-    NotifyChanged();
+    return NotifyChanged();
 }
 
 } // namespace scrubwell::windowing

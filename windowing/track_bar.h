@@ -15,9 +15,9 @@ public:
 
     // Operations: each clamps as the native control does and raises the
     // change event when the position moved.
-    void SetMin(int min) override;
-    void SetMax(int max) override;
-    void SetPosition(int position) override;
+    bool SetMin(int min) override;
+    bool SetMax(int max) override;
+    bool SetPosition(int position) override;
 };
 
 } // namespace scrubwell::windowing

@@ -2,8 +2,6 @@
 
 #include <commctrl.h>
 
-#include <stdexcept>
-
 #include "windowing/form.h"
 
 namespace scrubwell::windowing {
@@ -60,7 +58,7 @@ LRESULT CALLBACK BevelProc(HWND window, UINT message, WPARAM wParam, LPARAM lPar
     }
 }
 
-void Register(const char* name, WNDPROC procedure, int extraBytes)
+bool Register(const char* name, WNDPROC procedure, int extraBytes)
 {
     WNDCLASSEXA windowClass {};
     windowClass.cbSize = sizeof windowClass;
@@ -70,8 +68,14 @@ void Register(const char* name, WNDPROC procedure, int extraBytes)
     windowClass.hCursor = LoadCursor(nullptr, IDC_ARROW);
     windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
     windowClass.lpszClassName = name;
-    if (!RegisterClassExA(&windowClass) && GetLastError() != ERROR_CLASS_ALREADY_EXISTS)
-        throw std::runtime_error("window class not registered");
+    return RegisterClassExA(&windowClass) || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
+}
+
+void UnregisterAll()
+{
+    const char* const names[] = { kFormClass, kContainerClass, kBevelClass };
+    for (const char* name : names)
+        UnregisterClassA(name, ModuleInstance());
 }
 
 } // namespace
@@ -84,24 +88,23 @@ HINSTANCE ModuleInstance()
     return module;
 }
 
-void RegisterWindowClasses()
+bool RegisterWindowClasses()
 {
     if (registered)
-        return;
+        return true;
     INITCOMMONCONTROLSEX controls { sizeof controls, ICC_BAR_CLASSES | ICC_TAB_CLASSES | ICC_STANDARD_CLASSES };
     InitCommonControlsEx(&controls);
-    Register(kFormClass, Form::WindowProcedure, DLGWINDOWEXTRA);
-    Register(kContainerClass, ContainerProc, 0);
-    Register(kBevelClass, BevelProc, 0);
-    registered = true;
+    registered = Register(kFormClass, Form::WindowProcedure, DLGWINDOWEXTRA)
+        && Register(kContainerClass, ContainerProc, 0) && Register(kBevelClass, BevelProc, 0);
+    if (!registered)
+        UnregisterAll(); // none may outlive the module's code
+    return registered;
 }
 
 void UnregisterWindowClasses()
 {
-    if (!registered)
-        return;
-    for (const char* name : { kFormClass, kContainerClass, kBevelClass })
-        UnregisterClassA(name, ModuleInstance());
+    if (registered)
+        UnregisterAll();
     registered = false;
 }
 

@@ -12,8 +12,8 @@ inline constexpr char kBevelClass[] = "ScrubwellBevel"; // lowered boxes drawn b
 
 HINSTANCE ModuleInstance();
 
-// Registers the classes and the common controls once; throws when Windows refuses.
-void RegisterWindowClasses();
+// Registers the classes and the common controls once; false when Windows refuses.
+bool RegisterWindowClasses();
 
 // Unregisters them again (when the module is unloaded, so that a later load at
 // another address does not meet classes whose procedures are gone).

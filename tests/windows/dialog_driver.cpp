@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
-#include <thread>
 
 namespace {
 
@@ -242,7 +241,7 @@ bool DialogDriver::WaitUntil(const std::function<bool()>& condition, int millise
     while (!condition()) {
         if (std::chrono::steady_clock::now() > deadline)
             return false;
-        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        Sleep(5);
     }
     return true;
 }
@@ -252,18 +251,28 @@ void DialogDriver::Settle() const
     // Input and posted messages are handled in turn; a few round trips of
     // sent messages let the dialog's thread get through them.
     for (int i = 0; i < 3; ++i) {
-        std::this_thread::sleep_for(std::chrono::milliseconds(15));
+        Sleep(15);
         DWORD_PTR ignored;
         if (IsWindowVisible(dialog))
             SendMessageTimeoutA(dialog, WM_NULL, 0, 0, SMTO_NORMAL, 200, &ignored);
     }
 }
 
+namespace {
+
+DWORD WINAPI RunFunction(void* function)
+{
+    (*static_cast<const std::function<void()>*>(function))();
+    return 0;
+}
+
+} // namespace
+
 int32_t RunDialog(PluginLibrary& plugin, TestHost& host, TEffectParamBlock& block,
     const std::function<void(DialogDriver&)>& script, uint16_t channels)
 {
     const DWORD hostThread = GetCurrentThreadId();
-    std::thread user([&] {
+    const std::function<void()> user = [&] {
         DialogDriver driver(host.window, hostThread);
         if (driver.dialog)
             script(driver);
@@ -274,9 +283,11 @@ int32_t RunDialog(PluginLibrary& plugin, TestHost& host, TEffectParamBlock& bloc
                 driver.Click(driver.Button("&Close", help));
             PostMessageA(driver.dialog, WM_CLOSE, 0, 0);
         }
-    });
+    };
+    const HANDLE thread = CreateThread(nullptr, 0, RunFunction, const_cast<std::function<void()>*>(&user), 0, nullptr);
     const int32_t result = plugin.showEffectDialog(host.window, 0, 0, MakeWaveFormat(channels), &block);
-    user.join();
+    WaitForSingleObject(thread, INFINITE);
+    CloseHandle(thread);
     return result;
 }
 

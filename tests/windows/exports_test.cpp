@@ -1,6 +1,7 @@
 // The exported functions as a host calls them, through LoadLibrary and GetProcAddress.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 #include <vector>
 
@@ -9,7 +10,7 @@
 
 namespace {
 
-using ScriptSessionFunction = void (*)(int32_t, int32_t, int32_t, int32_t, int32_t);
+using ScriptSessionFunction = void (*)(int32_t, int32_t, int32_t, int32_t);
 using SessionCallCountFunction = int32_t (*)();
 using NestedCallResultFunction = int32_t (*)(TEffectParamBlock*);
 
@@ -123,6 +124,171 @@ TEST_F(ExportsTest, AParentThatIsNoWindowGetsNoDialogButTheBlockIsStamped)
     EXPECT_EQ(0xA5A5A5A5u, block.EffectFlags) << "nothing beyond the stamping is written";
 }
 
+// Pages of host memory whose protection a test chooses, filled with kFill.
+class HostPages {
+public:
+    explicit HostPages(size_t count)
+        : base_(static_cast<unsigned char*>(
+            VirtualAlloc(nullptr, count * PageSize(), MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE)))
+    {
+        std::memset(base_, kFill, count * PageSize());
+    }
+    ~HostPages() { VirtualFree(base_, 0, MEM_RELEASE); }
+    HostPages(const HostPages&) = delete;
+    HostPages& operator=(const HostPages&) = delete;
+    unsigned char* At(size_t offset) const { return base_ + offset; }
+    void Protect(size_t page, DWORD protection) const
+    {
+        DWORD old;
+        VirtualProtect(base_ + page * PageSize(), PageSize(), protection, &old);
+    }
+    static size_t PageSize()
+    {
+        SYSTEM_INFO system;
+        GetSystemInfo(&system);
+        return system.dwPageSize;
+    }
+
+private:
+    unsigned char* base_;
+};
+
+bool AllFill(const unsigned char* bytes, size_t count)
+{
+    for (size_t i = 0; i < count; ++i)
+        if (bytes[i] != kFill)
+            return false;
+    return true;
+}
+
+TEST_F(ExportsTest, GetEffectInfoChecksEachOutputBeforeWritingIt)
+{
+    ASSERT_TRUE(plugin.Loaded());
+    // The icon file's buffer alone lies on a read-only page.
+    HostPages pages(2);
+    char* effectName = reinterpret_cast<char*>(pages.At(0));
+    char* secondName = reinterpret_cast<char*>(pages.At(32));
+    char* engineFile = reinterpret_cast<char*>(pages.At(64));
+    auto* size = reinterpret_cast<int32_t*>(pages.At(96));
+    char* iconFile = reinterpret_cast<char*>(pages.At(HostPages::PageSize()));
+    pages.Protect(1, PAGE_READONLY);
+    EXPECT_EQ(4105,
+        WithHostPrecision([&] { return plugin.getEffectInfo(effectName, secondName, iconFile, engineFile, size); }));
+    EXPECT_STREQ("Scrubwell", effectName) << "written before the failing output";
+    EXPECT_STREQ("Scrubwell", secondName) << "written before the failing output";
+    EXPECT_TRUE(AllFill(pages.At(64), 36)) << "the outputs after the failing one are untouched";
+
+    pages.Protect(1, PAGE_READWRITE);
+    EXPECT_EQ(0, plugin.getEffectInfo(effectName, secondName, iconFile, engineFile, size)) << "the next call";
+    EXPECT_STREQ("SCRUBWL.ICO", iconFile);
+    EXPECT_EQ(4534, *size);
+}
+
+TEST_F(ExportsTest, ShowEffectDialogChecksTheWholeBlockBeforeStampingIt)
+{
+    ASSERT_TRUE(plugin.Loaded());
+    const size_t page = HostPages::PageSize();
+    const struct {
+        const char* what;
+        size_t offset; // of the block in three pages
+        DWORD protection[3];
+    } cases[] = {
+        { "a block on read-only pages", 0, { PAGE_READONLY, PAGE_READONLY, PAGE_READONLY } },
+        { "a block of which only 2200 bytes exist", page - 2200, { PAGE_READWRITE, PAGE_NOACCESS, PAGE_NOACCESS } },
+        { "a block that ends in a guard page", page - 2200,
+            { PAGE_READWRITE, PAGE_READWRITE | PAGE_GUARD, PAGE_READWRITE } },
+    };
+    for (const auto& c : cases) {
+        HostPages pages(3);
+        for (size_t i = 0; i < 3; ++i)
+            pages.Protect(i, c.protection[i]);
+        auto* block = reinterpret_cast<TEffectParamBlock*>(pages.At(c.offset));
+        EXPECT_EQ(4097, WithHostPrecision([&] {
+            return plugin.showEffectDialog(kSomeWindow, 0, 0, MakeWaveFormat(), block);
+        })) << c.what;
+        pages.Protect(0, PAGE_READONLY);
+        EXPECT_TRUE(AllFill(pages.At(c.offset), std::min(sizeof *block, page - c.offset))) << c.what << ": written";
+
+        // The next call gets as far as a good block allows.
+        TEffectParamBlock good = FilledBlock();
+        EXPECT_EQ(260, plugin.showEffectDialog(kSomeWindow, 0, 0, MakeWaveFormat(), &good)) << c.what << ": next call";
+        EXPECT_EQ(2, good.BlockHeader[2]) << c.what << ": next call";
+    }
+}
+
+// What the host's own timer saw while the dialog ran.
+struct DuringTheDialog {
+    PluginLibrary* plugin = nullptr;
+    HWND host = nullptr;
+    bool seen = false;
+    uint16_t x87Control = 0;
+    uint32_t mxcsr = 0;
+    int32_t otherThreadResult = -1;
+    bool otherBlockUntouched = false;
+} during;
+
+DWORD WINAPI CallFromAnotherThread(void* block)
+{
+    return static_cast<DWORD>(
+        during.plugin->showEffectDialog(during.host, 0, 0, MakeWaveFormat(), static_cast<TEffectParamBlock*>(block)));
+}
+
+void CALLBACK HostTimer(HWND, UINT, UINT_PTR timer, DWORD)
+{
+    // The main dialog: the help dialog has the same class and caption, but is hidden.
+    HWND dialog = nullptr;
+    while ((dialog = FindWindowExA(nullptr, dialog, "ScrubwellForm", "Kestrune Scrubwell")) && !IsWindowVisible(dialog))
+        ;
+    if (!dialog)
+        return;
+    KillTimer(nullptr, timer);
+    during.seen = true;
+    during.x87Control = scrubwell::ReadX87ControlWord();
+    during.mxcsr = scrubwell::ReadMxcsr();
+    TEffectParamBlock other = FilledBlock();
+    const HANDLE thread = CreateThread(nullptr, 0, CallFromAnotherThread, &other, 0, nullptr);
+    DWORD code = 0;
+    if (WaitForSingleObject(thread, 10000) == WAIT_OBJECT_0 && GetExitCodeThread(thread, &code))
+        during.otherThreadResult = static_cast<int32_t>(code);
+    CloseHandle(thread);
+    during.otherBlockUntouched = Bytes(other) == Bytes(FilledBlock());
+    PostMessageA(dialog, WM_CLOSE, 0, 0);
+}
+
+TEST_F(ExportsTest, WhileADialogRunsTheHostKeepsItsStateAndAnotherThreadIsRefused)
+{
+    ASSERT_TRUE(plugin.Loaded());
+    const HWND host = CreateWindowExA(
+        0, "STATIC", "host", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 300, 200, nullptr, nullptr, nullptr, nullptr);
+    ASSERT_TRUE(host);
+    during = DuringTheDialog { &plugin, host };
+    constexpr uint16_t kHostControl = 0x027F; // 53-bit precision
+    constexpr uint32_t kHostMxcsr = 0x9FC0; // flush to zero, denormals are zero
+    constexpr uint32_t kMxcsrFlags = 0x3F; // raised by whatever code runs
+    const uint16_t savedControl = scrubwell::ReadX87ControlWord();
+    const uint32_t savedMxcsr = scrubwell::ReadMxcsr();
+    scrubwell::WriteX87ControlWord(kHostControl);
+    scrubwell::WriteMxcsr(kHostMxcsr);
+    const UINT_PTR timer = SetTimer(nullptr, 0, USER_TIMER_MINIMUM, HostTimer);
+    TEffectParamBlock block = FilledBlock();
+    const int32_t result = plugin.showEffectDialog(host, 0, 0, MakeWaveFormat(), &block);
+    const uint16_t afterControl = scrubwell::ReadX87ControlWord();
+    const uint32_t afterMxcsr = scrubwell::ReadMxcsr();
+    scrubwell::WriteX87ControlWord(savedControl);
+    scrubwell::WriteMxcsr(savedMxcsr);
+    KillTimer(nullptr, timer);
+    DestroyWindow(host);
+
+    EXPECT_EQ(2, result);
+    ASSERT_TRUE(during.seen) << "the host's timer never saw the dialog";
+    EXPECT_EQ(kHostControl, during.x87Control) << "x87 control word inside the host's timer";
+    EXPECT_EQ(kHostMxcsr, during.mxcsr & ~kMxcsrFlags) << "MXCSR inside the host's timer";
+    EXPECT_EQ(kHostControl, afterControl) << "x87 control word after the call";
+    EXPECT_EQ(kHostMxcsr, afterMxcsr) << "MXCSR after the call";
+    EXPECT_EQ(4097, during.otherThreadResult) << "a call from another thread while the dialog runs";
+    EXPECT_TRUE(during.otherBlockUntouched) << "the refused call's block";
+}
+
 TEST_F(ExportsTest, VersionResourceNamesTheProductAndTheFile)
 {
     char path[MAX_PATH];
@@ -172,29 +338,25 @@ protected:
 TEST_F(ScriptedExportsTest, SessionResultsBecomeTheReturnCodes)
 {
     const struct {
-        int32_t sessionResult, outcome;
-        bool raise;
-        int32_t expected;
+        int32_t sessionResult, outcome, expected;
     } cases[] = {
-        { 0, 1, false, 0 }, // accepted
-        { 0, 2, false, 2 }, // not accepted
-        { 260, 2, false, 260 }, // no dialog
-        { 260, -1, false, 260 }, // no dialog, outcome left at 0
-        { 4097, 2, false, 4097 }, // the session caught a failure
-        { 0, -1, true, 4097 }, // an exception escaped the session
+        { 0, 1, 0 }, // accepted
+        { 0, 2, 2 }, // not accepted
+        { 260, 2, 260 }, // no dialog
+        { 260, -1, 260 }, // no dialog, outcome left at 0
+        { 4097, 2, 4097 }, // the session failed
     };
     for (const auto& c : cases) {
-        script(c.sessionResult, c.outcome, c.raise, 0, 0);
+        script(c.sessionResult, c.outcome, 0, 0);
         TEffectParamBlock block = FilledBlock();
-        EXPECT_EQ(c.expected, Show(block))
-            << "session " << c.sessionResult << " outcome " << c.outcome << (c.raise ? " raising" : "");
+        EXPECT_EQ(c.expected, Show(block)) << "session " << c.sessionResult << " outcome " << c.outcome;
         EXPECT_EQ(1, callCount());
     }
 }
 
 TEST_F(ScriptedExportsTest, StampsHeaderWaveFormatAndOutcomeAndNothingElse)
 {
-    script(0, -1, 0, 0, 0);
+    script(0, -1, 0, 0);
     TEffectParamBlock block = FilledBlock();
     auto expected = Bytes(block);
     EXPECT_EQ(0, Show(block)); // DialogOutcome 0 is returned as it stands
@@ -211,7 +373,7 @@ TEST_F(ScriptedExportsTest, StampsHeaderWaveFormatAndOutcomeAndNothingElse)
 
 TEST_F(ScriptedExportsTest, IgnoredArgumentsChangeNothing)
 {
-    script(0, 1, 0, 0, 0);
+    script(0, 1, 0, 0);
     TEffectParamBlock first = FilledBlock();
     TEffectParamBlock second = FilledBlock();
     EXPECT_EQ(0, Show(first, 0, 0));
@@ -221,16 +383,16 @@ TEST_F(ScriptedExportsTest, IgnoredArgumentsChangeNothing)
 
 TEST_F(ScriptedExportsTest, FloatingPointStateIsHandedBackEvenWhenTheSessionChangesIt)
 {
-    script(0, 2, 0, 1, 0);
+    script(0, 2, 1, 0);
     TEffectParamBlock block = FilledBlock();
     EXPECT_EQ(2, Show(block));
-    script(0, 2, 1, 1, 0);
+    script(4097, 2, 1, 0);
     EXPECT_EQ(4097, Show(block));
 }
 
 TEST_F(ScriptedExportsTest, ANestedCallIsRefusedWithoutTouchingItsBlock)
 {
-    script(0, 1, 0, 0, 1);
+    script(0, 1, 0, 1);
     TEffectParamBlock block = FilledBlock();
     EXPECT_EQ(0, Show(block));
     TEffectParamBlock nested;

@@ -1,23 +1,21 @@
 // The fault points of the test build: a test arms one by name, and the code
-// throws when it passes that point for the given time.
+// fails there when it passes that point for the given time.
 #include <cstring>
-#include <stdexcept>
-#include <string>
 
 #include "settings/fault_point.h"
 #include "windowing/live_objects.h"
 
 namespace {
 
-std::string armed;
+char armed[32];
 int passesLeft = 0;
 
 } // namespace
 
-// Makes the (skip + 1)-th pass through the named point throw; "" disarms.
+// Makes the (skip + 1)-th pass through the named point fail; "" disarms.
 extern "C" void ArmFault(const char* where, int skip)
 {
-    armed = where ? where : "";
+    std::strncpy(armed, where ? where : "", sizeof armed - 1);
     passesLeft = skip;
 }
 
@@ -29,14 +27,14 @@ extern "C" void LiveObjectCounts(int* formWindows, int* fonts)
 
 namespace scrubwell {
 
-void FaultPoint(const char* where)
+bool FaultPoint(const char* where)
 {
-    if (armed.empty() || armed != where)
-        return;
+    if (armed[0] == '\0' || std::strcmp(armed, where) != 0)
+        return false;
     if (passesLeft-- > 0)
-        return;
-    armed.clear();
-    throw std::runtime_error(std::string("fault injected at ") + where);
+        return false;
+    armed[0] = '\0';
+    return true;
 }
 
 } // namespace scrubwell

@@ -8,6 +8,7 @@ namespace {
 
 struct Script {
     HWND host = nullptr;
+    TEffectParamBlock* block = nullptr;
     const std::vector<Press>* presses = nullptr;
     size_t next = 0;
 } script;
@@ -58,6 +59,11 @@ void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD)
         SendMessageA(GetParent(slider), WM_VSCROLL, MAKEWPARAM(TB_ENDTRACK, 0), reinterpret_cast<LPARAM>(slider));
         break;
     }
+    case Press::ProtectBlock: {
+        DWORD old;
+        VirtualProtect(script.block, sizeof *script.block, PAGE_READONLY, &old);
+        break;
+    }
     }
 }
 
@@ -66,7 +72,7 @@ void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD)
 int32_t RunQuickSession(
     PluginLibrary& plugin, HWND host, TEffectParamBlock& block, const std::vector<Press>& presses, uint16_t channels)
 {
-    script = Script { host, &presses, 0 };
+    script = Script { host, &block, &presses, 0 };
     const UINT_PTR timer = SetTimer(nullptr, 0, USER_TIMER_MINIMUM, Tick);
     const int32_t result = plugin.showEffectDialog(host, 0, 0, MakeWaveFormat(channels), &block);
     KillTimer(nullptr, timer);

@@ -9,7 +9,9 @@
 
 #include "tests/windows/plugin_library.h"
 
-enum class Press { Accept, Cancel, Help, CloseHelp, Escape, MoveSlider };
+// ProtectBlock: the host makes the block read-only (it must lie on pages of
+// its own, from VirtualAlloc).
+enum class Press { Accept, Cancel, Help, CloseHelp, Escape, MoveSlider, ProtectBlock };
 
 // Calls ShowEffectDialog with the given parent and block and presses the
 // buttons in order, one per timer tick, as soon as the dialog or its help

@@ -1,6 +1,5 @@
 // A session that does what a test scripts, in place of the dialogs.
 #include <cstring>
-#include <stdexcept>
 
 #include "exports/scrubwell_effect.h"
 #include "session/dialog_session.h"
@@ -10,7 +9,6 @@ namespace {
 struct Script {
     int32_t result = 0;
     int32_t outcome = 2;
-    bool raise = false;
     bool spoilFloatingPoint = false;
     bool reenter = false;
 } script;
@@ -25,11 +23,11 @@ int callCount = 0;
 } // namespace
 
 // result: what the session returns; outcome: what it writes into DialogOutcome
-// (negative: nothing); raise: throw instead; spoil: leave the x87 and SSE
-// control words changed, as a misbehaving system DLL might.
-extern "C" void ScriptSession(int32_t result, int32_t outcome, int32_t raise, int32_t spoil, int32_t reenter)
+// (negative: nothing); spoil: leave the x87 and SSE control words changed, as
+// a misbehaving system DLL might; reenter: call ShowEffectDialog from inside.
+extern "C" void ScriptSession(int32_t result, int32_t outcome, int32_t spoil, int32_t reenter)
 {
-    script = Script { result, outcome, raise != 0, spoil != 0, reenter != 0 };
+    script = Script { result, outcome, spoil != 0, reenter != 0 };
     callCount = 0;
     nestedResult = -1;
 }
@@ -62,8 +60,6 @@ int32_t RunDialogSession(void* parent, TEffectParamBlock* block)
         TWaveFormat format {};
         nestedResult = ShowEffectDialog(parent, 0, 0, format, &nestedBlock);
     }
-    if (script.raise)
-        throw std::runtime_error("scripted failure");
     if (script.outcome >= 0)
         block->DialogOutcome = script.outcome;
     return script.result;
