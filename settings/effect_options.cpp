@@ -30,6 +30,12 @@ ShortText EffectSettings::Text(long double value, const char* unit) const
     return FormatNumber(value, decimalSeparator_.c_str()).Append(unit);
 }
 
+ShortText EffectSettings::Text(double value, const char* unit) const
+{
+    FloatingPointScope fp;
+    return FormatNumber(value, decimalSeparator_.c_str()).Append(unit);
+}
+
 bool EffectSettings::Check(ToggleControl& toolCheckBox)
 {
     return toolCheckBox.Checked() || toolCheckBox.SetChecked(true);

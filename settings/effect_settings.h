@@ -79,8 +79,12 @@ public:
     TEffectParamBlock* Block = nullptr;
 
 private:
-    // A readout: the value in number text, then the unit.
+    // A readout: the value in number text, then the unit. A block's double is
+    // widened inside the library's floating-point state, where a signalling
+    // NaN or a denormal cannot trap a host that unmasks exceptions.
     ShortText Text(long double value, const char* unit = "") const;
+    ShortText Text(double value, const char* unit = "") const;
+    ShortText Text(int value) const { return Text(static_cast<long double>(value)); }
     static bool Check(ToggleControl& toolCheckBox);
 
     EffectControls c_;
