@@ -10,6 +10,8 @@ bool TScrubwellUIForm::HelpButtonClick()
     TScrubwellHelpForm* help = ScrubwellHelpForm;
     if (!help || !help->Handle())
         return true;
+    if (!help->CreateTextBoxes())
+        return false;
     help->POPClickMemo.Show(false);
     help->HumMemo.Show(false);
     help->HissMemo.Show(false);

@@ -43,20 +43,33 @@ bool TScrubwellHelpForm::CreateControls()
     const HWND form = Handle();
     HelpLabel = windowing::StaticText(CreateChild("Static", "Pops and Clicks Removal Help",
         WS_VISIBLE | SS_CENTER | SS_NOPREFIX, form, { 17, 7, 465, 24 }, Font(kTitleFont)));
-    // The texts are filled when first shown: laying them out is most of what
-    // this dialog costs.
+    CloseButton = windowing::PushButton(CreateChild(
+        "Button", "&Close", WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON, form, { 189, 333, 115, 25 }, FormFont()));
+    SendMessageA(form, DM_SETDEFID, GetDlgCtrlID(CloseButton.Handle()), 0);
+    OnClick(CloseButton, windowing::Handler::Of<TScrubwellHelpForm, &TScrubwellHelpForm::CloseButtonClick>(this));
+    return true;
+}
+
+bool TScrubwellHelpForm::CreateTextBoxes()
+{
+    if (HumMemo.Handle())
+        return true;
+    // In tab order: the label, three texts, Close, the noise gate's text.
+    const HWND form = Handle();
+    HWND previous = HelpLabel.Handle();
     auto memo = [&](const windowing::Rect& bounds) {
-        return windowing::Memo(CreateChild("Edit", "", kMemoStyle, form, bounds, FormFont(), WS_EX_CLIENTEDGE));
+        const HWND box = CreateChild("Edit", "", kMemoStyle, form, bounds, FormFont(), WS_EX_CLIENTEDGE);
+        if (box)
+            SetWindowPos(box, previous, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        previous = box;
+        return windowing::Memo(box);
     };
     HumMemo = memo({ 14, 48, 465, 273 });
     HissMemo = memo({ 12, 48, 465, 273 });
     POPClickMemo = memo({ 14, 48, 465, 273 });
-    CloseButton = windowing::PushButton(CreateChild(
-        "Button", "&Close", WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON, form, { 189, 333, 115, 25 }, FormFont()));
+    previous = CloseButton.Handle();
     NoiseReductionMemo = memo({ 11, 48, 465, 273 });
-    SendMessageA(form, DM_SETDEFID, GetDlgCtrlID(CloseButton.Handle()), 0);
-    OnClick(CloseButton, windowing::Handler::Of<TScrubwellHelpForm, &TScrubwellHelpForm::CloseButtonClick>(this));
-    return true;
+    return HumMemo.Handle() && HissMemo.Handle() && POPClickMemo.Handle() && NoiseReductionMemo.Handle();
 }
 
 bool TScrubwellHelpForm::FormShow()

@@ -15,6 +15,11 @@ class TScrubwellHelpForm : public windowing::Form {
 public:
     TScrubwellHelpForm();
 
+    // The four text boxes, made on the first showing: they are most of what
+    // this dialog costs, and their texts are filled when first shown. False
+    // when one could not be made.
+    bool CreateTextBoxes();
+
     windowing::StaticText HelpLabel;
     windowing::Memo HumMemo, HissMemo, POPClickMemo, NoiseReductionMemo;
     windowing::PushButton CloseButton;
