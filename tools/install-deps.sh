@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(
-  cmake ninja-build make g++ googletest clang-format
+  cmake ninja-build make g++ googletest clang-format libmpfr-dev
   g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix binutils-mingw-w64
   wine wine64 fonts-wine xvfb xauth imagemagick xdotool
 )
