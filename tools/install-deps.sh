@@ -4,9 +4,10 @@
 set -euo pipefail
 
 packages=(
-  cmake ninja-build make g++ googletest clang-format libmpfr-dev
+  cmake ninja-build make g++ googletest clang-format
   g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix binutils-mingw-w64
   wine wine64 fonts-wine xvfb xauth imagemagick xdotool
+  libmpfr-dev
 )
 
 missing=()

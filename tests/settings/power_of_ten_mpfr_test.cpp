@@ -17,28 +17,11 @@ namespace {
 
 using namespace scrubwell;
 
-struct ExtendedBits {
-    uint64_t significand;
-    uint16_t signExponent;
-    bool operator==(const ExtendedBits& o) const
-    {
-        return significand == o.significand && signExponent == o.signExponent;
-    }
-};
-
-ExtendedBits BitsOf(long double value)
+// The same bits (the 80 of an extended number), or both NaN.
+template <class Real> bool SameBits(Real expected, Real actual)
 {
-    ExtendedBits bits {};
-    std::memcpy(&bits.significand, &value, 8);
-    std::memcpy(&bits.signExponent, reinterpret_cast<const char*>(&value) + 8, 2);
-    return bits;
-}
-
-uint64_t BitsOf(double value)
-{
-    uint64_t bits;
-    std::memcpy(&bits, &value, sizeof bits);
-    return bits;
+    const size_t size = sizeof(Real) == sizeof(double) ? 8 : 10;
+    return std::isnan(expected) ? std::isnan(actual) : std::memcmp(&expected, &actual, size) == 0;
 }
 
 double DoubleOf(uint64_t bits)
@@ -56,7 +39,7 @@ public:
     {
         const double expected = ReferenceLinearGain(gainDb);
         const double actual = DbToLinear(gainDb);
-        if (!(std::isnan(expected) ? std::isnan(actual) : BitsOf(expected) == BitsOf(actual)))
+        if (!SameBits(expected, actual))
             Report(gainDb, "linear gain", expected, actual);
         CheckPower(gainDb / 20.0L);
     }
@@ -65,7 +48,7 @@ public:
     {
         const long double expected = ReferencePowerOfTen(y);
         const long double actual = PowerOfTen(y);
-        if (!(std::isnan(expected) ? std::isnan(actual) : BitsOf(expected) == BitsOf(actual)))
+        if (!SameBits(expected, actual))
             Report(static_cast<double>(y * 20), "power", expected, actual);
     }
 

@@ -44,9 +44,10 @@ TEST(PowerOfTen, LinearGainsMatchTheReferenceTable)
             EXPECT_TRUE(std::isnan(linear));
             continue;
         }
-        EXPECT_EQ(row.powerSignExponent, signExponent);
-        EXPECT_EQ(row.powerSignificand, significand);
-        EXPECT_EQ(row.linear, linearBits);
+        EXPECT_TRUE(row.powerSignExponent == signExponent && row.powerSignificand == significand)
+            << std::hex << "power " << signExponent << ' ' << significand << ", expected " << row.powerSignExponent
+            << ' ' << row.powerSignificand;
+        EXPECT_EQ(row.linear, linearBits) << std::hexfloat << "linear gain " << linear;
     }
 }
 
