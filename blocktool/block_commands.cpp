@@ -5,7 +5,9 @@
 #include <cstdio>
 #include <cstring>
 
+#include "block/hisscommon.h"
 #include "settings/dialog_model.h"
+#include "settings/hiss_mapping.h"
 #include "settings/number_text.h"
 
 namespace scrubwell::blocktool {

@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
   cmake ninja-build make g++ googletest clang-format
-  g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix binutils-mingw-w64
+  g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix binutils-mingw-w64 clang lld llvm
   wine wine64 fonts-wine xvfb xauth imagemagick xdotool
   libmpfr-dev
 )
