@@ -80,5 +80,11 @@ contains "odd switch word" "$dir/out" "PopClickOn: 0xFFFF is neither 0 nor 1; th
 contains "not a number" "$dir/out" "HumWidthOctaves: NAN is not a number; the dialog makes it 0.1"
 contains "infinite gain" "$dir/out" "EqGainDb[9]: -INF is not a finite number; the dialog makes it -40"
 
+# A gain the hiss slider clamps, in an otherwise accepted block.
+"$tool" new "$b" --defaults
+python3 -c 'import struct, sys; d = bytearray(open(sys.argv[1], "rb").read()); struct.pack_into("<d", d, 792, -50.0); open(sys.argv[1], "wb").write(d)' "$b"
+expect "check on a band-10 gain beyond the slider" 1 "$tool" check "$b"
+contains "band-10 gain" "$dir/out" "EqGainDb[9]: -50 is outside 0..-40 dB; the dialog makes it -40"
+
 echo "$passed passed, $failed failed"
 [ "$failed" -eq 0 ]
