@@ -312,16 +312,27 @@ std::vector<std::string> Replacements(const TEffectParamBlock& block)
             std::isnan(block.HumWidthOctaves) ? "is not a number" : "is outside 0.1..0.5");
     const struct {
         const char* name;
-        uint16_t before, after;
-    } words[] = { { "LeftOnlyChosen", block.LeftOnlyChosen, stored.LeftOnlyChosen },
-        { "RightOnlyChosen", block.RightOnlyChosen, stored.RightOnlyChosen },
-        { "BothChosen", block.BothChosen, stored.BothChosen }, { "PopClickOn", block.PopClickOn, stored.PopClickOn },
-        { "HumOn", block.HumOn, stored.HumOn }, { "HissOn", block.HissOn, stored.HissOn },
-        { "GateOn", block.GateOn, stored.GateOn }, { "Hum60Hz", block.Hum60Hz, stored.Hum60Hz },
-        { "Hum50Hz", block.Hum50Hz, stored.Hum50Hz } };
+        uint16_t before, loaded, after;
+    } words[] = { { "LeftOnlyChosen", block.LeftOnlyChosen, afterLoad.LeftOnlyChosen, stored.LeftOnlyChosen },
+        { "RightOnlyChosen", block.RightOnlyChosen, afterLoad.RightOnlyChosen, stored.RightOnlyChosen },
+        { "BothChosen", block.BothChosen, afterLoad.BothChosen, stored.BothChosen },
+        { "PopClickOn", block.PopClickOn, afterLoad.PopClickOn, stored.PopClickOn },
+        { "HumOn", block.HumOn, afterLoad.HumOn, stored.HumOn },
+        { "HissOn", block.HissOn, afterLoad.HissOn, stored.HissOn },
+        { "GateOn", block.GateOn, afterLoad.GateOn, stored.GateOn },
+        { "Hum60Hz", block.Hum60Hz, afterLoad.Hum60Hz, stored.Hum60Hz },
+        { "Hum50Hz", block.Hum50Hz, afterLoad.Hum50Hz, stored.Hum50Hz } };
     for (const auto& word : words)
         if (word.before > 1)
             replaced(word.name, Hex(word.before, 4), std::to_string(word.after), "is neither 0 nor 1");
+        else if (word.loaded == word.before && word.after != word.before)
+            replaced(word.name, std::to_string(word.before), std::to_string(word.after),
+                "is set beside another button of its group, which the dialog shows chosen");
+    // Accepting stores the frequency of the button the dialog shows chosen.
+    if (std::memcmp(&afterLoad.HumFrequency, &block.HumFrequency, sizeof(double)) == 0
+        && afterLoad.HumFrequency != stored.HumFrequency)
+        replaced("HumFrequency", NumberText(afterLoad.HumFrequency), NumberText(stored.HumFrequency),
+            "disagrees with the frequency button the dialog shows chosen");
     if (afterLoad.BothChosen != block.BothChosen && block.BothChosen <= 1)
         replaced("BothChosen", std::to_string(block.BothChosen), std::to_string(afterLoad.BothChosen),
             "is 0 with no other channel chosen");

@@ -43,13 +43,14 @@ const std::map<std::string, std::string> kCommandHelp = {
         "usage: scrubwell-block check FILE\n\n"
         "Lists each value the dialog would replace, with the value it would become:\n"
         "what the load corrects (out of range, not a number, switch words other\n"
-        "than 0 and 1, no channel or hum frequency chosen) and what a slider cannot\n"
-        "show, which it clamps and accepting stores so (GateThreshold outside\n"
+        "than 0 and 1, no channel or hum frequency chosen); what the controls\n"
+        "cannot show, which accepting then stores as shown (GateThreshold outside\n"
         "0..100; EqGainDb beyond what the hiss slider stores: [9] 0..-40 dB,\n"
-        "[8] 0..-10 dB, the others 0). Values between two slider steps load as\n"
-        "they are; fields the dialog writes whatever they hold (EffectFlags, the\n"
-        "presets, EqGain, the band tables) are not listed. Exit status 0 when\n"
-        "there is nothing to list, 1 when there is.\n" },
+        "[8] 0..-10 dB, the others 0; two buttons of one group set; a\n"
+        "HumFrequency that disagrees with its button). Values between two slider\n"
+        "steps load as they are; fields the dialog writes whatever they hold\n"
+        "(EffectFlags, ChannelCode, the presets, EqGain, the band tables) are not\n"
+        "listed. Exit status 0 when there is nothing to list, 1 when there is.\n" },
     { "set",
         "usage: scrubwell-block set FILE [--pop-click 0..20] [--hum-width 0..4] [--hum 50|60]\n"
         "                               [--hiss 0..100] [--gate 0..100]\n"
