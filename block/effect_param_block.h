@@ -8,7 +8,8 @@
  * pointer to a member. Integers are little-endian, reals IEEE 754 doubles.
  * Reserved spans belong to the host and the engine; the dialog never touches them.
  *
- * This header is plain C as well as C++, so that hosts can include it.
+ * This header is plain C (C89 on) as well as C++ (C++98 on), so that every
+ * host can include it.
  */
 #ifndef SCRUBWELL_EFFECT_PARAM_BLOCK_H
 #define SCRUBWELL_EFFECT_PARAM_BLOCK_H
