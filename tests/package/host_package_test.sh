@@ -26,7 +26,7 @@ mkdir -p "$dir/include"
 cp "$src/exports/scrubwell_effect.h" "$src/block/effect_param_block.h" "$dir/include/"
 strict=(-Wall -Wextra -pedantic-errors -Werror -I"$dir/include")
 
-# Compilers: name, architecture, C compiler, C++ compiler, what their links need.
+# Compilers: name, architecture, C compiler, C++ compiler.
 compilers=(
   "gcc x86 ${triple[x86]}-gcc ${triple[x86]}-g++"
   "gcc x64 ${triple[x64]}-gcc ${triple[x64]}-g++"
