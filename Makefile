@@ -37,15 +37,15 @@ dist: build
 	rm -rf $(BUILD)/package
 	cd $(BUILD) && mkdir -p package/$(PACKAGE)/x86 package/$(PACKAGE)/x64 package/$(PACKAGE)/linux \
 		package/$(PACKAGE)/include package/$(PACKAGE)/docs
-	cp dist/x86/TidwexUI.dll $(BUILD)/package/$(PACKAGE)/x86/
+	cp dist/x86/TidwexUI.dll $(BUILD)/x86/lib/libTidwexUI.dll.a $(BUILD)/x86/lib/TidwexUI.lib \
+		$(BUILD)/x86/lib/TidwexUI.def $(BUILD)/package/$(PACKAGE)/x86/
 	i686-w64-mingw32-strip -o $(BUILD)/package/$(PACKAGE)/x86/scrubwell-host.exe $(BUILD)/x86/bin/scrubwell-host.exe
-	cp dist/x64/TidwexUI.dll $(BUILD)/package/$(PACKAGE)/x64/
+	cp dist/x64/TidwexUI.dll $(BUILD)/x64/lib/libTidwexUI.dll.a $(BUILD)/x64/lib/TidwexUI.lib \
+		$(BUILD)/x64/lib/TidwexUI.def $(BUILD)/package/$(PACKAGE)/x64/
 	x86_64-w64-mingw32-strip -o $(BUILD)/package/$(PACKAGE)/x64/scrubwell-host.exe $(BUILD)/x64/bin/scrubwell-host.exe
 	x86_64-w64-mingw32-strip -o $(BUILD)/package/$(PACKAGE)/x64/scrubwell-block.exe $(BUILD)/x64/bin/scrubwell-block.exe
 	strip -o $(BUILD)/package/$(PACKAGE)/linux/scrubwell-block $(BUILD)/native/bin/scrubwell-block
 	cp exports/scrubwell_effect.h block/effect_param_block.h $(BUILD)/package/$(PACKAGE)/include/
-	sed -i 's|#include "block/effect_param_block.h"|#include "effect_param_block.h"|' \
-		$(BUILD)/package/$(PACKAGE)/include/scrubwell_effect.h
 	cp README.md $(BUILD)/package/$(PACKAGE)/
 	cp docs/host-guide.md $(BUILD)/package/$(PACKAGE)/docs/
 	tar -czf dist/$(PACKAGE).tar.gz -C $(BUILD)/package $(PACKAGE)

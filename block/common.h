@@ -20,12 +20,6 @@ inline constexpr int32_t kChannelLeft = 1;
 inline constexpr int32_t kChannelRight = 2;
 inline constexpr int32_t kChannelBoth = 3;
 
-// EffectFlags bits, one hexadecimal digit per tool.
-inline constexpr uint32_t kFlagHiss = 0x0001;
-inline constexpr uint32_t kFlagHum = 0x0010;
-inline constexpr uint32_t kFlagPopClick = 0x0100;
-inline constexpr uint32_t kFlagGate = 0x1000;
-
 // Pop and click removal: threshold range and the fixed values stamped at load.
 inline constexpr int16_t kClickThresholdStrongest = 1500;
 inline constexpr int16_t kClickThresholdWeakest = 3500;

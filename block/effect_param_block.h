@@ -8,7 +8,8 @@
  * pointer to a member. Integers are little-endian, reals IEEE 754 doubles.
  * Reserved spans belong to the host and the engine; the dialog never touches them.
  *
- * This header is plain C as well as C++, so that hosts can include it.
+ * This header is plain C (C89 on) as well as C++ (C++98 on), so that every
+ * host can include it.
  */
 #ifndef SCRUBWELL_EFFECT_PARAM_BLOCK_H
 #define SCRUBWELL_EFFECT_PARAM_BLOCK_H
@@ -84,38 +85,46 @@ typedef struct TEffectParamBlock {
 
 #define SCRUBWELL_BLOCK_SIZE 4534
 
-#ifdef __cplusplus
-#define SCRUBWELL_STATIC_ASSERT static_assert
-#else
-#define SCRUBWELL_STATIC_ASSERT _Static_assert
-#endif
+/* EffectFlags: one bit per chosen tool. */
+#define SCRUBWELL_FLAG_HISS 0x0001u
+#define SCRUBWELL_FLAG_HUM 0x0010u
+#define SCRUBWELL_FLAG_POP_CLICK 0x0100u
+#define SCRUBWELL_FLAG_GATE 0x1000u
 
-SCRUBWELL_STATIC_ASSERT(sizeof(TWaveFormat) == 18, "wave format is 18 bytes");
-SCRUBWELL_STATIC_ASSERT(sizeof(TEffectParamBlock) == SCRUBWELL_BLOCK_SIZE, "block size");
-SCRUBWELL_STATIC_ASSERT(offsetof(TEffectParamBlock, ChannelCode) == 16, "ChannelCode");
-SCRUBWELL_STATIC_ASSERT(offsetof(TEffectParamBlock, EffectFlags) == 20, "EffectFlags");
-SCRUBWELL_STATIC_ASSERT(offsetof(TEffectParamBlock, WaveFormat) == 24, "WaveFormat");
-SCRUBWELL_STATIC_ASSERT(offsetof(TEffectParamBlock, LeftOnlyChosen) == 42, "LeftOnlyChosen");
-SCRUBWELL_STATIC_ASSERT(offsetof(TEffectParamBlock, GateOn) == 54, "GateOn");
-SCRUBWELL_STATIC_ASSERT(offsetof(TEffectParamBlock, DialogOutcome) == 56, "DialogOutcome");
-SCRUBWELL_STATIC_ASSERT(offsetof(TEffectParamBlock, ClickPresetA1) == 590, "ClickPresetA1");
-SCRUBWELL_STATIC_ASSERT(offsetof(TEffectParamBlock, ClickPresetB1) == 610, "ClickPresetB1");
-SCRUBWELL_STATIC_ASSERT(offsetof(TEffectParamBlock, ClickThreshold) == 634, "ClickThreshold");
-SCRUBWELL_STATIC_ASSERT(offsetof(TEffectParamBlock, ClickPresetD) == 636, "ClickPresetD");
-SCRUBWELL_STATIC_ASSERT(offsetof(TEffectParamBlock, EqGainDb) == 720, "EqGainDb");
-SCRUBWELL_STATIC_ASSERT(offsetof(TEffectParamBlock, EqGain) == 800, "EqGain");
-SCRUBWELL_STATIC_ASSERT(offsetof(TEffectParamBlock, EqFrequency) == 880, "EqFrequency");
-SCRUBWELL_STATIC_ASSERT(offsetof(TEffectParamBlock, EqWidth) == 960, "EqWidth");
-SCRUBWELL_STATIC_ASSERT(offsetof(TEffectParamBlock, EqBandCount) == 2088, "EqBandCount");
-SCRUBWELL_STATIC_ASSERT(offsetof(TEffectParamBlock, Hum60Hz) == 2130, "Hum60Hz");
-SCRUBWELL_STATIC_ASSERT(offsetof(TEffectParamBlock, HumFrequency) == 2144, "HumFrequency");
-SCRUBWELL_STATIC_ASSERT(offsetof(TEffectParamBlock, HumWidthOctaves) == 2152, "HumWidthOctaves");
-SCRUBWELL_STATIC_ASSERT(offsetof(TEffectParamBlock, GateValid) == 2408, "GateValid");
-SCRUBWELL_STATIC_ASSERT(offsetof(TEffectParamBlock, GateFrequency) == 2430, "GateFrequency");
-SCRUBWELL_STATIC_ASSERT(offsetof(TEffectParamBlock, GateWidth) == 2510, "GateWidth");
-SCRUBWELL_STATIC_ASSERT(offsetof(TEffectParamBlock, GateBandCount) == 4502, "GateBandCount");
-SCRUBWELL_STATIC_ASSERT(offsetof(TEffectParamBlock, GateThreshold) == 4506, "GateThreshold");
-SCRUBWELL_STATIC_ASSERT(offsetof(TEffectParamBlock, GatePresetA) == 4510, "GatePresetA");
-SCRUBWELL_STATIC_ASSERT(offsetof(TEffectParamBlock, GatePresetB) == 4514, "GatePresetB");
+/*
+ * Layout checks that hold in every C and C++ dialect: an array whose size is
+ * -1, and so a compile error, when the condition is false.
+ */
+#define SCRUBWELL_STATIC_ASSERT(condition, name) typedef char scrubwell_layout_##name[(condition) ? 1 : -1]
+
+SCRUBWELL_STATIC_ASSERT(sizeof(TWaveFormat) == 18, WaveFormatSize);
+SCRUBWELL_STATIC_ASSERT(sizeof(TEffectParamBlock) == SCRUBWELL_BLOCK_SIZE, BlockSize);
+SCRUBWELL_STATIC_ASSERT(offsetof(TEffectParamBlock, ChannelCode) == 16, ChannelCode);
+SCRUBWELL_STATIC_ASSERT(offsetof(TEffectParamBlock, EffectFlags) == 20, EffectFlags);
+SCRUBWELL_STATIC_ASSERT(offsetof(TEffectParamBlock, WaveFormat) == 24, WaveFormat);
+SCRUBWELL_STATIC_ASSERT(offsetof(TEffectParamBlock, LeftOnlyChosen) == 42, LeftOnlyChosen);
+SCRUBWELL_STATIC_ASSERT(offsetof(TEffectParamBlock, GateOn) == 54, GateOn);
+SCRUBWELL_STATIC_ASSERT(offsetof(TEffectParamBlock, DialogOutcome) == 56, DialogOutcome);
+SCRUBWELL_STATIC_ASSERT(offsetof(TEffectParamBlock, ClickPresetA1) == 590, ClickPresetA1);
+SCRUBWELL_STATIC_ASSERT(offsetof(TEffectParamBlock, ClickPresetB1) == 610, ClickPresetB1);
+SCRUBWELL_STATIC_ASSERT(offsetof(TEffectParamBlock, ClickThreshold) == 634, ClickThreshold);
+SCRUBWELL_STATIC_ASSERT(offsetof(TEffectParamBlock, ClickPresetD) == 636, ClickPresetD);
+SCRUBWELL_STATIC_ASSERT(offsetof(TEffectParamBlock, EqGainDb) == 720, EqGainDb);
+SCRUBWELL_STATIC_ASSERT(offsetof(TEffectParamBlock, EqGain) == 800, EqGain);
+SCRUBWELL_STATIC_ASSERT(offsetof(TEffectParamBlock, EqFrequency) == 880, EqFrequency);
+SCRUBWELL_STATIC_ASSERT(offsetof(TEffectParamBlock, EqWidth) == 960, EqWidth);
+SCRUBWELL_STATIC_ASSERT(offsetof(TEffectParamBlock, EqBandCount) == 2088, EqBandCount);
+SCRUBWELL_STATIC_ASSERT(offsetof(TEffectParamBlock, Hum60Hz) == 2130, Hum60Hz);
+SCRUBWELL_STATIC_ASSERT(offsetof(TEffectParamBlock, HumFrequency) == 2144, HumFrequency);
+SCRUBWELL_STATIC_ASSERT(offsetof(TEffectParamBlock, HumWidthOctaves) == 2152, HumWidthOctaves);
+SCRUBWELL_STATIC_ASSERT(offsetof(TEffectParamBlock, GateValid) == 2408, GateValid);
+SCRUBWELL_STATIC_ASSERT(offsetof(TEffectParamBlock, GateFrequency) == 2430, GateFrequency);
+SCRUBWELL_STATIC_ASSERT(offsetof(TEffectParamBlock, GateWidth) == 2510, GateWidth);
+SCRUBWELL_STATIC_ASSERT(offsetof(TEffectParamBlock, GateBandCount) == 4502, GateBandCount);
+SCRUBWELL_STATIC_ASSERT(offsetof(TEffectParamBlock, GateThreshold) == 4506, GateThreshold);
+SCRUBWELL_STATIC_ASSERT(offsetof(TEffectParamBlock, GatePresetA) == 4510, GatePresetA);
+SCRUBWELL_STATIC_ASSERT(offsetof(TEffectParamBlock, GatePresetB) == 4514, GatePresetB);
+
+#undef SCRUBWELL_STATIC_ASSERT
 
 #endif

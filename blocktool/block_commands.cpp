@@ -5,7 +5,9 @@
 #include <cstdio>
 #include <cstring>
 
+#include "block/hisscommon.h"
 #include "settings/dialog_model.h"
+#include "settings/hiss_mapping.h"
 #include "settings/number_text.h"
 
 namespace scrubwell::blocktool {
@@ -51,13 +53,13 @@ std::string JsonNumber(double value)
 std::vector<std::string> ToolNames(uint32_t flags)
 {
     std::vector<std::string> names;
-    if (flags & 0x0100)
+    if (flags & SCRUBWELL_FLAG_POP_CLICK)
         names.push_back("pop");
-    if (flags & 0x0010)
+    if (flags & SCRUBWELL_FLAG_HUM)
         names.push_back("hum");
-    if (flags & 0x0001)
+    if (flags & SCRUBWELL_FLAG_HISS)
         names.push_back("hiss");
-    if (flags & 0x1000)
+    if (flags & SCRUBWELL_FLAG_GATE)
         names.push_back("gate");
     return names;
 }
@@ -295,9 +297,10 @@ std::vector<std::string> Replacements(const TEffectParamBlock& block)
     const TEffectParamBlock afterLoad = stored;
     model.settings.OKButtonClick();
 
-    auto replaced = [&](const char* name, const std::string& from, const std::string& to, const char* why) {
-        lines.push_back(std::string(name) + ": " + from + " " + why + "; the dialog makes it " + to);
-    };
+    auto replaced
+        = [&](const std::string& name, const std::string& from, const std::string& to, const std::string& why) {
+              lines.push_back(name + ": " + from + " " + why + "; the dialog makes it " + to);
+          };
     if (afterLoad.ClickThreshold != block.ClickThreshold)
         replaced("ClickThreshold", std::to_string(block.ClickThreshold), std::to_string(afterLoad.ClickThreshold),
             "is outside 1500..3500");
@@ -309,26 +312,47 @@ std::vector<std::string> Replacements(const TEffectParamBlock& block)
             std::isnan(block.HumWidthOctaves) ? "is not a number" : "is outside 0.1..0.5");
     const struct {
         const char* name;
-        uint16_t before, after;
-    } words[] = { { "LeftOnlyChosen", block.LeftOnlyChosen, stored.LeftOnlyChosen },
-        { "RightOnlyChosen", block.RightOnlyChosen, stored.RightOnlyChosen },
-        { "BothChosen", block.BothChosen, stored.BothChosen }, { "PopClickOn", block.PopClickOn, stored.PopClickOn },
-        { "HumOn", block.HumOn, stored.HumOn }, { "HissOn", block.HissOn, stored.HissOn },
-        { "GateOn", block.GateOn, stored.GateOn }, { "Hum60Hz", block.Hum60Hz, stored.Hum60Hz },
-        { "Hum50Hz", block.Hum50Hz, stored.Hum50Hz } };
+        uint16_t before, loaded, after;
+    } words[] = { { "LeftOnlyChosen", block.LeftOnlyChosen, afterLoad.LeftOnlyChosen, stored.LeftOnlyChosen },
+        { "RightOnlyChosen", block.RightOnlyChosen, afterLoad.RightOnlyChosen, stored.RightOnlyChosen },
+        { "BothChosen", block.BothChosen, afterLoad.BothChosen, stored.BothChosen },
+        { "PopClickOn", block.PopClickOn, afterLoad.PopClickOn, stored.PopClickOn },
+        { "HumOn", block.HumOn, afterLoad.HumOn, stored.HumOn },
+        { "HissOn", block.HissOn, afterLoad.HissOn, stored.HissOn },
+        { "GateOn", block.GateOn, afterLoad.GateOn, stored.GateOn },
+        { "Hum60Hz", block.Hum60Hz, afterLoad.Hum60Hz, stored.Hum60Hz },
+        { "Hum50Hz", block.Hum50Hz, afterLoad.Hum50Hz, stored.Hum50Hz } };
     for (const auto& word : words)
         if (word.before > 1)
             replaced(word.name, Hex(word.before, 4), std::to_string(word.after), "is neither 0 nor 1");
+        else if (word.loaded == word.before && word.after != word.before)
+            replaced(word.name, std::to_string(word.before), std::to_string(word.after),
+                "is set beside another button of its group, which the dialog shows chosen");
+    // Accepting stores the frequency of the button the dialog shows chosen.
+    if (std::memcmp(&afterLoad.HumFrequency, &block.HumFrequency, sizeof(double)) == 0
+        && afterLoad.HumFrequency != stored.HumFrequency)
+        replaced("HumFrequency", NumberText(afterLoad.HumFrequency), NumberText(stored.HumFrequency),
+            "disagrees with the frequency button the dialog shows chosen");
     if (afterLoad.BothChosen != block.BothChosen && block.BothChosen <= 1)
         replaced("BothChosen", std::to_string(block.BothChosen), std::to_string(afterLoad.BothChosen),
             "is 0 with no other channel chosen");
     if (afterLoad.Hum60Hz != block.Hum60Hz && block.Hum60Hz <= 1)
         replaced("Hum60Hz", std::to_string(block.Hum60Hz), std::to_string(afterLoad.Hum60Hz),
             "is 0 with no other frequency chosen");
-    for (int band = 0; band < 10; ++band)
-        if (!std::isfinite(block.EqGainDb[band]))
-            replaced(("EqGainDb[" + std::to_string(band) + "]").c_str(), NumberText(block.EqGainDb[band]),
-                NumberText(stored.EqGainDb[band]), "is not a finite number");
+    // The hiss slider shows band 10 and clamps it; the store derives every band
+    // from the slider, so a gain beyond what the slider's top stores is rewritten.
+    for (int band = 0; band < 10; ++band) {
+        const double gain = block.EqGainDb[band];
+        const double lowest = band == kHissTopBand ? HissTopBandGainDb(0)
+            : band == kHissSecondBand              ? HissSecondBandGainDb(0)
+                                                   : 0.0;
+        const std::string name = "EqGainDb[" + std::to_string(band) + "]";
+        if (!std::isfinite(gain))
+            replaced(name, NumberText(gain), NumberText(stored.EqGainDb[band]), "is not a finite number");
+        else if (gain < lowest || gain > 0)
+            replaced(name, NumberText(gain), NumberText(stored.EqGainDb[band]),
+                lowest == 0 ? "is not 0 dB" : "is outside 0.." + NumberText(lowest) + " dB");
+    }
     if (block.GateValid != 0 && (block.GateThreshold < 0 || block.GateThreshold > 100))
         replaced("GateThreshold", std::to_string(block.GateThreshold), std::to_string(stored.GateThreshold),
             "is outside the slider's 0..100");

@@ -41,9 +41,16 @@ const std::map<std::string, std::string> kCommandHelp = {
         "channels the dialog would open with. --json prints one JSON object.\n" },
     { "check",
         "usage: scrubwell-block check FILE\n\n"
-        "Lists each value the dialog would replace when it loads the block (out of\n"
-        "range, not a number, switch words other than 0 and 1) with the value it\n"
-        "would become. Exit status 0 when there is none, 1 when there are.\n" },
+        "Lists each value the dialog would replace, with the value it would become:\n"
+        "what the load corrects (out of range, not a number, switch words other\n"
+        "than 0 and 1, no channel or hum frequency chosen); what the controls\n"
+        "cannot show, which accepting then stores as shown (GateThreshold outside\n"
+        "0..100; EqGainDb beyond what the hiss slider stores: [9] 0..-40 dB,\n"
+        "[8] 0..-10 dB, the others 0; two buttons of one group set; a\n"
+        "HumFrequency that disagrees with its button). Values between two slider\n"
+        "steps load as they are; fields the dialog writes whatever they hold\n"
+        "(EffectFlags, ChannelCode, the presets, EqGain, the band tables) are not\n"
+        "listed. Exit status 0 when there is nothing to list, 1 when there is.\n" },
     { "set",
         "usage: scrubwell-block set FILE [--pop-click 0..20] [--hum-width 0..4] [--hum 50|60]\n"
         "                               [--hiss 0..100] [--gate 0..100]\n"
@@ -52,10 +59,13 @@ const std::map<std::string, std::string> kCommandHelp = {
         "Loads the block as the dialog does, sets the slider positions (0 is the top,\n"
         "\"More\"), the hum frequency, exactly the listed tools (--tools \"\" for none)\n"
         "and the channels, and stores it as \"Start Processing\" does: the same bytes.\n"
-        "A slider that is set switches its tool on, as in the dialog, unless --tools\n"
-        "says otherwise. --format-channels stands for the channel count of the wave\n"
-        "format a host passes (the block's own is used otherwise): the channel choice\n"
-        "exists only for two or more.\n" },
+        "As in the dialog, moving a slider or choosing the other hum frequency\n"
+        "switches its tool on; a slider set to the position the block already\n"
+        "opens at (see show), or the frequency already chosen, changes nothing (on\n"
+        "a zero block: --pop-click 10, --hum-width 4, --hum 60, --hiss 100,\n"
+        "--gate 50). --tools has the last word. --format-channels stands for the\n"
+        "channel count of the wave format a host passes (the block's own is used\n"
+        "otherwise): the channel choice exists only for two or more.\n" },
 };
 
 int Fail(const std::string& message)

@@ -16,7 +16,8 @@
 
 #include <stdint.h>
 
-#include "block/effect_param_block.h"
+/* Beside this header in the release package; in the source tree in block/. */
+#include "effect_param_block.h"
 
 #if defined(_WIN32) && !defined(_WIN64)
 #define SCRUBWELL_API __stdcall
@@ -39,9 +40,12 @@ enum {
 };
 
 /*
- * Private messages a host may send the dialog window (the top-level window
- * owned by the host's window, caption "Kestrune Scrubwell") while
- * ShowEffectDialog runs. Parameters are ignored.
+ * Private messages a host may send the dialog window while ShowEffectDialog
+ * runs: the top-level window of class "ScrubwellForm" whose owner
+ * (GetWindow(dialog, GW_OWNER)) is the host's window. The help dialog has the
+ * same class and caption but is owned by the dialog. The call runs a modal
+ * loop on the host's thread, so the messages come from the host's window
+ * procedures or from another thread. Parameters are ignored.
  */
 #define SCRUBWELL_UM_DISABLESTART 1029 /* disables "Start Processing" for the rest of the run; replies 0 */
 #define SCRUBWELL_UM_QUERYLOADED 1030 /* replies 1 once settings have been loaded, else 0 */
@@ -83,6 +87,17 @@ int32_t SCRUBWELL_API GetEffectInfo(
  * failure, including a call made while another is still in progress.
  */
 int32_t SCRUBWELL_API ShowEffectDialog(
+    void* parent, int32_t reserved1, int32_t reserved2, TWaveFormat waveFormat, TEffectParamBlock* block);
+
+/*
+ * The two functions' types, for hosts that load the library with LoadLibrary
+ * and look the functions up with GetProcAddress. Convert GetProcAddress's
+ * result through (void (*)(void)), the function type that converts to any
+ * other without a warning.
+ */
+typedef int32_t(SCRUBWELL_API* PFN_GetEffectInfo)(
+    char* effectName, char* secondName, char* iconFile, char* engineFile, int32_t* blockSize);
+typedef int32_t(SCRUBWELL_API* PFN_ShowEffectDialog)(
     void* parent, int32_t reserved1, int32_t reserved2, TWaveFormat waveFormat, TEffectParamBlock* block);
 
 #ifdef __cplusplus

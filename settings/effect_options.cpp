@@ -113,13 +113,13 @@ bool EffectSettings::StoreSettings(TEffectParamBlock* block)
                                                     : kChannelBoth;
     uint32_t flags = 0;
     if (block->PopClickOn == 1)
-        flags |= kFlagPopClick;
+        flags |= SCRUBWELL_FLAG_POP_CLICK;
     if (block->HumOn == 1)
-        flags |= kFlagHum;
+        flags |= SCRUBWELL_FLAG_HUM;
     if (block->HissOn == 1)
-        flags |= kFlagHiss;
+        flags |= SCRUBWELL_FLAG_HISS;
     if (block->GateOn == 1)
-        flags |= kFlagGate;
+        flags |= SCRUBWELL_FLAG_GATE;
     block->EffectFlags = flags;
     return true;
 }

@@ -4,6 +4,7 @@
 
 #include "block/hisscommon.h"
 #include "settings/floating_point_scope.h"
+#include "settings/power_of_ten.h"
 #include "settings/rounding.h"
 
 namespace scrubwell {
@@ -48,7 +49,7 @@ double HissTopBandGainDb(int position)
 double DbToLinear(double gainDb)
 {
     FloatingPointScope fp;
-    return static_cast<double>(std::pow(10.0L, gainDb / 20.0L));
+    return static_cast<double>(PowerOfTen(gainDb / 20.0L));
 }
 
 long double HissReadoutValue(int position)

@@ -11,7 +11,8 @@ int HissGainToPosition(double topBandGainDb);
 double HissSecondBandGainDb(int position); // band 9: 0 .. -10 dB
 double HissTopBandGainDb(int position); // band 10: 0 .. -40 dB
 
-// Linear amplitude factor of a gain in dB: 10^(dB/20).
+// Linear amplitude factor of a gain in dB: 10^(dB/20) with dB/20 in extended
+// precision, the power correctly rounded to extended, then rounded to double.
 double DbToLinear(double gainDb);
 
 // The value the readout shows while the slider stands at position.

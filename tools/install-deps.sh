@@ -5,8 +5,9 @@ set -euo pipefail
 
 packages=(
   cmake ninja-build make g++ googletest clang-format
-  g++-mingw-w64-i686-win32 g++-mingw-w64-x86-64-win32 binutils-mingw-w64
+  g++-mingw-w64-i686-win32 g++-mingw-w64-x86-64-win32 binutils-mingw-w64 clang lld llvm
   wine wine64 fonts-wine xvfb xauth imagemagick xdotool
+  libmpfr-dev
 )
 
 missing=()

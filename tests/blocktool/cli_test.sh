@@ -73,12 +73,22 @@ data = bytearray(open(sys.argv[1], "rb").read())
 struct.pack_into("<H", data, 48, 0xFFFF)          # PopClickOn
 struct.pack_into("<d", data, 2152, float("nan"))  # HumWidthOctaves
 struct.pack_into("<d", data, 792, float("-inf"))  # EqGainDb[9]
+struct.pack_into("<H", data, 42, 1)               # LeftOnlyChosen beside RightOnlyChosen
+struct.pack_into("<d", data, 2144, 60.0)          # HumFrequency, with Hum50Hz chosen
 open(sys.argv[1], "wb").write(data)
 PY
 expect "check on odd values" 1 "$tool" check "$b"
 contains "odd switch word" "$dir/out" "PopClickOn: 0xFFFF is neither 0 nor 1; the dialog makes it 0"
 contains "not a number" "$dir/out" "HumWidthOctaves: NAN is not a number; the dialog makes it 0.1"
 contains "infinite gain" "$dir/out" "EqGainDb[9]: -INF is not a finite number; the dialog makes it -40"
+contains "two channel buttons" "$dir/out" "LeftOnlyChosen: 1 is set beside another button of its group"
+contains "frequency and button" "$dir/out" "HumFrequency: 60 disagrees with the frequency button the dialog shows chosen; the dialog makes it 50"
+
+# A gain the hiss slider clamps, in an otherwise accepted block.
+"$tool" new "$b" --defaults
+python3 -c 'import struct, sys; d = bytearray(open(sys.argv[1], "rb").read()); struct.pack_into("<d", d, 792, -50.0); open(sys.argv[1], "wb").write(d)' "$b"
+expect "check on a band-10 gain beyond the slider" 1 "$tool" check "$b"
+contains "band-10 gain" "$dir/out" "EqGainDb[9]: -50 is outside 0..-40 dB; the dialog makes it -40"
 
 echo "$passed passed, $failed failed"
 [ "$failed" -eq 0 ]
