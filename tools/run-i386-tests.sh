@@ -1,0 +1,59 @@
+#!/usr/bin/env bash
+# Runs the 32-bit tests in the i386 guest: the test programs of an i686 build
+# against the shipped, stripped DLL, and the host that has loaded the shared
+# MinGW runtime. Prints each program's time and a failing program's output.
+# Usage: run-i386-tests.sh TEST_BUILD_DIR SHIPPED_DLL
+# The guest is slow (emulated): the random-block and resource tests run fewer
+# blocks and sessions than under 64-bit Wine (I386_BLOCKS, I386_SESSIONS).
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+build=$(cd "$1" && pwd)
+dll=$2
+blocks=${I386_BLOCKS:-200}
+sessions=${I386_SESSIONS:-100}
+start=$(date +%s)
+
+share=$build/guest-share
+rm -rf "$share"
+mkdir -p "$share/programs"
+cp "$build"/bin/{settings_tests,exports_tests,dialog_tests,robustness_tests,shared_runtime_host}.exe \
+  "$build"/bin/TidwexUI_{faults,scripted}.dll "$share/programs/"
+cp "$dll" "$share/programs/TidwexUI.dll"
+# The shared runtime of the posix thread-model compiler, and the thread
+# library it needs beside it.
+runtime=$(ls -d /usr/lib/gcc/i686-w64-mingw32/*-posix | sort -V | tail -1)
+cp "$runtime/libgcc_s_dw2-1.dll" /usr/i686-w64-mingw32/lib/libwinpthread-1.dll "$share/programs/"
+echo "export SCRUBWELL_STRESS_BLOCKS=$blocks SCRUBWELL_RESOURCE_SESSIONS=$sessions" >"$share/environment"
+# NAME SECONDS PROGRAM: the bounds add up to the phase's budget.
+cat >"$share/run-list" <<LIST
+settings_tests 60 settings_tests.exe
+exports_tests 60 exports_tests.exe
+shared_runtime_host 60 shared_runtime_host.exe
+dialog_tests 240 dialog_tests.exe
+robustness_tests 120 robustness_tests.exe
+LIST
+echo "i386 guest: robustness with $blocks random blocks and $sessions sessions (I386_BLOCKS, I386_SESSIONS)"
+seconds=$(awk '{ s += $2 + 15 } END { print s + 60 }' "$share/run-list")
+guest=0
+"$root/tools/i386-guest/run.sh" "$share" "$seconds" || guest=$?
+
+failed=()
+while read -r name bound _; do
+  status=$(cat "$share/out/$name.status" 2>/dev/null || echo "none")
+  if [ "$status" = 0 ]; then
+    echo "i386 guest: $name passed: $(grep -h -m1 -e '^\[  PASSED  \]' "$share/out/$name.log" || true)"
+    continue
+  fi
+  failed+=("$name")
+  case $status in
+    none) echo "i386 guest: $name did not finish" ;;
+    124 | 137) echo "i386 guest: $name FAILED: still running after its bound of $bound s; its output:" ;;
+    *) echo "i386 guest: $name FAILED with exit status $status; its output:" ;;
+  esac
+  sed 's/^/  '"$name"' | /' "$share/out/$name.log" 2>/dev/null || true
+done <"$share/run-list"
+echo "i386 guest: 32-bit phase took $(($(date +%s) - start)) s"
+if [ ${#failed[@]} -gt 0 ] || [ $guest -ne 0 ]; then
+  echo "i386 guest: FAILED: ${failed[*]:-the guest}" >&2
+  exit 1
+fi
