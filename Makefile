@@ -23,11 +23,16 @@ $(BUILD)/x64/build.ninja:
 	$(CONFIGURE) -S . -B $(BUILD)/x64 -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-x86_64.cmake
 $(BUILD)/x86/build.ninja:
 	$(CONFIGURE) -S . -B $(BUILD)/x86 -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake -DSCRUBWELL_TESTS=OFF
+# The 32-bit test programs, apart from the shipped build; they test dist/x86/TidwexUI.dll.
+$(BUILD)/x86-tests/build.ninja:
+	$(CONFIGURE) -S . -B $(BUILD)/x86-tests -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake
+I386_TESTS := settings_tests exports_tests dialog_tests robustness_tests shared_runtime_host
 
-build: deps $(BUILD)/native/build.ninja $(BUILD)/x64/build.ninja $(BUILD)/x86/build.ninja
+build: deps $(BUILD)/native/build.ninja $(BUILD)/x64/build.ninja $(BUILD)/x86/build.ninja $(BUILD)/x86-tests/build.ninja
 	$(NINJA) $(BUILD)/native
 	$(NINJA) $(BUILD)/x64
 	$(NINJA) $(BUILD)/x86
+	$(NINJA) $(BUILD)/x86-tests --target $(I386_TESTS)
 	@mkdir -p dist/x86 dist/x64
 	i686-w64-mingw32-strip -o dist/x86/TidwexUI.dll $(BUILD)/x86/bin/TidwexUI.dll
 	x86_64-w64-mingw32-strip -o dist/x64/TidwexUI.dll $(BUILD)/x64/bin/TidwexUI.dll
@@ -61,6 +66,7 @@ test:
 	tools/check-dll.sh $(BUILD)/x86/bin/TidwexUI.dll dist/x86/TidwexUI.dll
 	ctest --test-dir $(BUILD)/native --output-on-failure
 	tools/run-windows-tests.sh $(BUILD)/x64
+	tools/run-i386-tests.sh $(BUILD)/x86-tests dist/x86/TidwexUI.dll
 
 check: build test
 

@@ -8,6 +8,10 @@ packages=(
   g++-mingw-w64-i686-win32 g++-mingw-w64-x86-64-win32 binutils-mingw-w64 clang lld llvm
   wine wine64 fonts-wine xvfb xauth imagemagick xdotool
   libmpfr-dev
+  # the shared MinGW runtime that one 32-bit test host loads
+  gcc-mingw-w64-i686-posix-runtime mingw-w64-i686-dev
+  # the emulated i386 machine that runs the 32-bit tests
+  qemu-system-x86 qemu-utils debootstrap e2fsprogs cpio
 )
 
 missing=()

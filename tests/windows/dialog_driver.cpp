@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <cstdlib>
 
 namespace {
 
@@ -237,6 +238,9 @@ void DialogDriver::Keys(std::initializer_list<WORD> chord) const
 
 bool DialogDriver::WaitUntil(const std::function<bool()>& condition, int milliseconds)
 {
+    static const char* const slowMachineBound = std::getenv("SCRUBWELL_WAIT_MS");
+    if (milliseconds == 0)
+        milliseconds = slowMachineBound ? std::atoi(slowMachineBound) : 3000;
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(milliseconds);
     while (!condition()) {
         if (std::chrono::steady_clock::now() > deadline)

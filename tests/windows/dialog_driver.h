@@ -58,8 +58,9 @@ public:
     bool GoToPage(int index) const;
     // Real keyboard input: the keys go through the dialog's message loop.
     void Keys(std::initializer_list<WORD> chord) const;
-    // Waits for a condition; false after the timeout.
-    static bool WaitUntil(const std::function<bool()>& condition, int milliseconds = 3000);
+    // Waits for a condition; false after the timeout: by default 3 s, or
+    // SCRUBWELL_WAIT_MS on a slow (emulated) machine.
+    static bool WaitUntil(const std::function<bool()>& condition, int milliseconds = 0);
     // Lets the dialog's thread work off what is queued.
     void Settle() const;
 };

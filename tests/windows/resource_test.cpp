@@ -31,11 +31,12 @@ int ThreadWindowCount()
     int count = 0;
     EnumThreadWindows(
         GetCurrentThreadId(),
-        [](HWND window, LPARAM context) -> BOOL {
+        [](HWND window, LPARAM context) WINAPI -> BOOL {
             auto* n = reinterpret_cast<int*>(context);
             ++*n;
             EnumChildWindows(
-                window, [](HWND, LPARAM inner) -> BOOL { return ++*reinterpret_cast<int*>(inner), TRUE; }, context);
+                window, [](HWND, LPARAM inner) WINAPI -> BOOL { return ++*reinterpret_cast<int*>(inner), TRUE; },
+                context);
             return TRUE;
         },
         reinterpret_cast<LPARAM>(&count));
@@ -71,7 +72,7 @@ TEST(ResourceTest, LoadingAndUnloadingTheLibraryTakesNoMemory)
 struct Usage {
     int windows, formWindows, fonts;
     DWORD gdi, user;
-    SIZE_T privateBytes;
+    size_t privateBytes;
 };
 
 TEST(ResourceTest, AThousandSessionsLeaveNothingBehind)

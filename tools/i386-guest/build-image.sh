@@ -1,0 +1,62 @@
+#!/usr/bin/env bash
+# Builds the i386 Debian guest that runs the 32-bit tests: debootstrap's first
+# stage on this machine (download and unpack only, from the mirror this
+# machine's apt uses), the kernel and a small initramfs, a raw ext4 image made
+# from the tree, then a first boot that finishes debootstrap and creates the
+# 32-bit Wine prefix. About 17 minutes, most of it the second stage under TCG.
+# Does nothing when the image is in the cache already.
+# Usage: build-image.sh [IMAGE_DIR]   (default: what image-dir.sh prints)
+set -euo pipefail
+here=$(cd "$(dirname "$0")" && pwd)
+image=${1:-$("$here/image-dir.sh")}
+suite=bookworm
+log() { echo "[$(date +%T)] i386-guest: $*"; }
+complete() { [ -f "$image/base.img" ] && [ -f "$image/vmlinuz" ] && [ -f "$image/initrd.gz" ]; }
+
+mkdir -p "$(dirname "$image")"
+exec 9>"$image.lock"
+flock 9
+if complete; then
+  exit 0
+fi
+for tool in qemu-system-i386 debootstrap mkfs.ext4 cpio dpkg-deb; do
+  command -v $tool >/dev/null || { echo "build-image: $tool is missing; run tools/install-deps.sh" >&2; exit 1; }
+done
+mirror=${SCRUBWELL_MIRROR:-$(awk '/^URIs:/ { print $2; exit }' /etc/apt/sources.list.d/*.sources 2>/dev/null || true)}
+mirror=${mirror:-$(awk '/^deb / { print $2; exit }' /etc/apt/sources.list /etc/apt/sources.list.d/*.list 2>/dev/null || true)}
+[ -n "$mirror" ] || { echo "build-image: no Debian mirror in the apt sources" >&2; exit 1; }
+packages=$(grep -v -e '^#' -e '^$' "$here/guest-packages.txt" | paste -sd,)
+work=$image.partial
+rm -rf "$work"
+mkdir -p "$work/share"
+start=$(date +%s)
+
+log "debootstrap's first stage for i386 from $mirror (log: $work/debootstrap.log)"
+if ! debootstrap --arch=i386 --foreign --variant=minbase --include="$packages" \
+  "$suite" "$work/rootfs" "$mirror" >"$work/debootstrap.log" 2>&1; then
+  tail -20 "$work/debootstrap.log" >&2
+  exit 1
+fi
+archives=$work/rootfs/var/cache/apt/archives
+mkdir -p "$work/kernel"
+dpkg-deb -x "$(ls "$archives"/linux-image-[0-9]*-686_*_i386.deb | head -1)" "$work/kernel"
+cp "$work/kernel"/boot/vmlinuz-* "$work/vmlinuz"
+"$here/mk-initramfs.sh" "$work/kernel" "$(ls "$archives"/busybox-static_*_i386.deb | head -1)" \
+  "$here/init" "$work/initrd.gz"
+log "making the disk image"
+truncate -s 6G "$work/base.img"
+mkfs.ext4 -q -F -L i386root -d "$work/rootfs" "$work/base.img"
+rm -rf "$work/rootfs" "$work/kernel"
+
+log "first boot: debootstrap's second stage and the Wine prefix (log: $work/share/console.log)"
+cp "$here/provision.sh" "$work/share/entry.sh"
+"$here/run-vm.sh" -w -t 3600 "$work" "$work/share" || true
+if [ ! -f "$work/share/provision.ok" ]; then
+  echo "build-image: the first boot failed; the guest's console:" >&2
+  tail -40 "$work/share/console.log" "$work/share/serial.log" >&2 || true
+  exit 1
+fi
+rm -rf "$work/share"
+rm -rf "$image"
+mv "$work" "$image"
+log "image ready in $(($(date +%s) - start)) s: $image ($(du -sh "$image" | cut -f1))"
