@@ -3,6 +3,7 @@
 
 #include "dialogs/help_texts.h"
 #include "settings/fault_point.h"
+#include "windowing/accessible_control.h"
 
 namespace scrubwell {
 
@@ -54,6 +55,10 @@ bool TScrubwellHelpForm::CreateControls()
     CloseButton = windowing::PushButton(CreateChild(
         "Button", "&Close", WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON, form, { 189, 333, 115, 25 }, FormFont()));
     NoiseReductionMemo = memo({ 11, 48, 465, 273 });
+    // Each text box is named by the title above it.
+    const windowing::Memo* texts[] = { &HumMemo, &HissMemo, &POPClickMemo, &NoiseReductionMemo };
+    for (const windowing::Memo* text : texts)
+        windowing::MakeAccessible(text->Handle(), { 0, nullptr, nullptr, HelpLabel.Handle() });
     SendMessageA(form, DM_SETDEFID, GetDlgCtrlID(CloseButton.Handle()), 0);
     OnClick(CloseButton, windowing::Handler::Of<TScrubwellHelpForm, &TScrubwellHelpForm::CloseButtonClick>(this));
     return true;
