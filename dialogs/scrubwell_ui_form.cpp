@@ -26,7 +26,7 @@ constexpr DWORD kRadioStyle = WS_VISIBLE | BS_RADIOBUTTON;
 constexpr DWORD kCheckStyle = WS_VISIBLE | BS_AUTOCHECKBOX;
 constexpr int kThumbLength = 20;
 constexpr int kPageKeyStep = 2;
-// Said after a slider's name, which is its page's heading: which end is which.
+// A slider is named by its page's heading and then this: which end gives more.
 constexpr char kSliderEnds[] = ", More at the top, Less at the bottom";
 
 } // namespace

@@ -16,44 +16,26 @@ constexpr IID kIAccessible { 0x618736E0, 0x3C3D, 0x11CF, { 0x81, 0x0C, 0x00, 0xA
 constexpr IID kIDispatch { 0x00020400, 0x0000, 0x0000, { 0xC0, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x46 } };
 constexpr IID kIUnknown { 0x00000000, 0x0000, 0x0000, { 0xC0, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x46 } };
 
-constexpr char kSubclassProperty[] = "ScrubwellAccessible";
 constexpr int kMaxText = 160;
 
+// The subclassed controls, looked up by window in the module rather than in
+// window properties: a property costs Wine a trip to its server, and the
+// subclass procedure runs for every message the control gets. Only the
+// thread that owns the dialogs touches this.
 struct Subclass {
+    HWND control; // 0: a free entry
     WNDPROC original;
     AccessibleText text;
 };
+constexpr int kMaxSubclasses = 64;
+Subclass subclasses[kMaxSubclasses];
 
-// The role the standard object should give for the control's class and style,
-// 0 when it gives the right one.
-LONG RoleOfClass(HWND control)
+Subclass* FindSubclass(HWND control)
 {
-    char className[32];
-    if (!GetClassNameA(control, className, sizeof className))
-        return 0;
-    if (lstrcmpiA(className, TRACKBAR_CLASSA) == 0)
-        return ROLE_SYSTEM_SLIDER;
-    if (lstrcmpiA(className, WC_TABCONTROLA) == 0)
-        return ROLE_SYSTEM_PAGETABLIST;
-    if (lstrcmpiA(className, "Button") != 0)
-        return 0;
-    switch (GetWindowLongA(control, GWL_STYLE) & BS_TYPEMASK) {
-    case BS_PUSHBUTTON:
-    case BS_DEFPUSHBUTTON:
-        return ROLE_SYSTEM_PUSHBUTTON;
-    case BS_CHECKBOX:
-    case BS_AUTOCHECKBOX:
-    case BS_3STATE:
-    case BS_AUTO3STATE:
-        return ROLE_SYSTEM_CHECKBUTTON;
-    case BS_RADIOBUTTON:
-    case BS_AUTORADIOBUTTON:
-        return ROLE_SYSTEM_RADIOBUTTON;
-    case BS_GROUPBOX:
-        return ROLE_SYSTEM_GROUPING;
-    default:
-        return 0;
-    }
+    for (Subclass& subclass : subclasses)
+        if (subclass.control == control)
+            return &subclass;
+    return nullptr;
 }
 
 // text as a screen reader should say it: the mnemonic's '&' dropped ("&&"
@@ -69,7 +51,9 @@ BSTR Spoken(const char* text)
     }
     int first = 0;
     if (length >= 2 && spoken[0] == '[' && spoken[length - 1] == ']') {
-        for (++first, --length; first < length && spoken[first] == ' ';)
+        first = 1;
+        --length;
+        while (first < length && spoken[first] == ' ')
             ++first;
         while (length > first && spoken[length - 1] == ' ')
             --length;
@@ -281,19 +265,17 @@ LRESULT ClientObject(HWND control, const AccessibleText& text, WPARAM wParam)
 
 LRESULT CALLBACK SubclassProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    auto* subclass = static_cast<Subclass*>(GetPropA(window, kSubclassProperty));
+    Subclass* subclass = FindSubclass(window);
     if (!subclass)
-        return DefWindowProcA(window, message, wParam, lParam);
+        return DefWindowProcW(window, message, wParam, lParam);
     const WNDPROC original = subclass->original;
     if (message == WM_GETOBJECT && static_cast<DWORD>(lParam) == static_cast<DWORD>(OBJID_CLIENT)) {
         if (const LRESULT result = ClientObject(window, subclass->text, wParam))
             return result;
     } else if (message == WM_NCDESTROY) {
-        SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(original));
-        RemovePropA(window, kSubclassProperty);
-        delete subclass;
+        *subclass = Subclass {}; // the window gets no more messages
     }
-    return CallWindowProcA(original, window, message, wParam, lParam);
+    return CallWindowProcW(original, window, message, wParam, lParam);
 }
 
 } // namespace
@@ -302,24 +284,46 @@ void MakeAccessible(HWND control, const AccessibleText& text)
 {
     if (!control)
         return;
-    AccessibleText wanted = text;
-    if (wanted.role == 0)
-        wanted.role = RoleOfClass(control);
-    if (wanted.role == 0 && !wanted.name && !wanted.nameSuffix && !wanted.nameFrom && !wanted.valueFrom)
-        return; // the standard object says it all
-    if (auto* subclass = static_cast<Subclass*>(GetPropA(control, kSubclassProperty))) {
-        subclass->text = wanted;
+    if (Subclass* subclass = FindSubclass(control)) {
+        const LONG role = subclass->text.role;
+        subclass->text = text;
+        if (text.role == 0)
+            subclass->text.role = role;
         return;
     }
-    auto* subclass = new (std::nothrow) Subclass { nullptr, wanted };
-    if (!subclass)
+    Subclass* free = FindSubclass(nullptr);
+    if (!free)
         return;
-    if (!SetPropA(control, kSubclassProperty, subclass)) {
-        delete subclass;
-        return;
+    *free = Subclass { control, nullptr, text };
+    free->original = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrW(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(SubclassProcedure)));
+}
+
+LONG ControlRole(const char* className, DWORD style)
+{
+    if (lstrcmpiA(className, TRACKBAR_CLASSA) == 0)
+        return ROLE_SYSTEM_SLIDER;
+    if (lstrcmpiA(className, WC_TABCONTROLA) == 0)
+        return ROLE_SYSTEM_PAGETABLIST;
+    if (lstrcmpiA(className, "Button") != 0)
+        return 0;
+    switch (style & BS_TYPEMASK) {
+    case BS_PUSHBUTTON:
+    case BS_DEFPUSHBUTTON:
+        return ROLE_SYSTEM_PUSHBUTTON;
+    case BS_CHECKBOX:
+    case BS_AUTOCHECKBOX:
+    case BS_3STATE:
+    case BS_AUTO3STATE:
+        return ROLE_SYSTEM_CHECKBUTTON;
+    case BS_RADIOBUTTON:
+    case BS_AUTORADIOBUTTON:
+        return ROLE_SYSTEM_RADIOBUTTON;
+    case BS_GROUPBOX:
+        return ROLE_SYSTEM_GROUPING;
+    default:
+        return 0;
     }
-    subclass->original = reinterpret_cast<WNDPROC>(
-        SetWindowLongPtrA(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(SubclassProcedure)));
 }
 
 void NotifyValueChanged(HWND control)

@@ -11,8 +11,7 @@
 namespace scrubwell::windowing {
 
 struct AccessibleText {
-    // ROLE_SYSTEM_*; 0: from the control's class and style (push button, check
-    // box, radio button, slider, tab strip), or the standard object's.
+    // ROLE_SYSTEM_*; 0: the standard object's.
     LONG role = 0;
     // The name, then nameSuffix; without '&' and without the "[ ]" of a group
     // caption. Both null: the standard object's name.
@@ -24,9 +23,15 @@ struct AccessibleText {
     HWND valueFrom = nullptr;
 };
 
-// Makes control answer with text; a second call replaces the text. A control
-// that cannot take it (no memory) keeps its standard object.
-void MakeAccessible(HWND control, const AccessibleText& text = {});
+// Makes control answer with text; a second call replaces the text but keeps
+// the role when text gives none. Up to 64 controls at a time; any more keep
+// their standard objects.
+void MakeAccessible(HWND control, const AccessibleText& text);
+
+// The role of a standard control of that class and style, where Wine's
+// standard object gives a generic one (push button, check box, radio button,
+// group box, slider, tab strip); 0 for the others.
+LONG ControlRole(const char* className, DWORD style);
 
 // Tells screen readers that control's value changed.
 void NotifyValueChanged(HWND control);

@@ -563,7 +563,8 @@ HWND Form::CreateChild(
     }
     if (font)
         Control(child).SetFont(font);
-    MakeAccessible(child);
+    if (const LONG role = ControlRole(className, style))
+        MakeAccessible(child, { role });
     return child;
 }
 
@@ -579,7 +580,7 @@ HWND Form::CreateGroupBox(HWND parent, const Rect& bounds, const char* caption)
         { 0, 0, bounds.width, bounds.height }, FormFont());
     if (*caption) {
         MakeAccessible(container, { ROLE_SYSTEM_GROUPING, caption });
-        MakeAccessible(frame, { ROLE_SYSTEM_GROUPING, caption });
+        MakeAccessible(frame, { 0, caption });
     }
     return container;
 }
