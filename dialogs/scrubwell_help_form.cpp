@@ -3,6 +3,7 @@
 
 #include "dialogs/help_texts.h"
 #include "settings/fault_point.h"
+#include "windowing/accessible_control.h"
 
 namespace scrubwell {
 
@@ -69,7 +70,13 @@ bool TScrubwellHelpForm::CreateTextBoxes()
     POPClickMemo = memo({ 14, 48, 465, 273 });
     previous = CloseButton.Handle();
     NoiseReductionMemo = memo({ 11, 48, 465, 273 });
-    return HumMemo.Handle() && HissMemo.Handle() && POPClickMemo.Handle() && NoiseReductionMemo.Handle();
+    if (!HumMemo.Handle() || !HissMemo.Handle() || !POPClickMemo.Handle() || !NoiseReductionMemo.Handle())
+        return false;
+    // Each text box is named by the title above it.
+    const windowing::Memo* texts[] = { &HumMemo, &HissMemo, &POPClickMemo, &NoiseReductionMemo };
+    for (const windowing::Memo* text : texts)
+        windowing::MakeAccessible(text->Handle(), { 0, nullptr, nullptr, HelpLabel.Handle() });
+    return true;
 }
 
 bool TScrubwellHelpForm::FormShow()

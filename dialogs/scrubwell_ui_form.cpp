@@ -5,6 +5,7 @@
 
 #include "exports/scrubwell_effect.h"
 #include "session/library_state.h"
+#include "windowing/accessible_control.h"
 #include "windowing/host_memory.h"
 #include "windowing/locale_text.h"
 #include "windowing/window_classes.h"
@@ -25,6 +26,8 @@ constexpr DWORD kRadioStyle = WS_VISIBLE | BS_RADIOBUTTON;
 constexpr DWORD kCheckStyle = WS_VISIBLE | BS_AUTOCHECKBOX;
 constexpr int kThumbLength = 20;
 constexpr int kPageKeyStep = 2;
+// A slider is named by its page's heading and then this: which end gives more.
+constexpr char kSliderEnds[] = ", More at the top, Less at the bottom";
 
 } // namespace
 
@@ -61,6 +64,7 @@ bool TScrubwellUIForm::CreateControls()
     for (int i = 0; i < 4; ++i) {
         *pages[i] = CreateContainer(form, { 0, 0, 1, 1 }, i == 0);
         EffectsPageControl.AddPage(captions[i], *pages[i]);
+        windowing::MakeAccessible(*pages[i], { ROLE_SYSTEM_PROPERTYPAGE, captions[i] });
     }
     const RECT area = EffectsPageControl.PageArea();
     for (HWND* page : pages)
@@ -96,10 +100,12 @@ TScrubwellUIForm::ToolGroupLayout TScrubwellUIForm::PageToolGroup(int designedMa
         designedMax };
 }
 
-void TScrubwellUIForm::CreateToolGroupBox(
-    HWND page, const ToolGroupLayout& layout, windowing::TrackBar& slider, windowing::StaticText& readout)
+void TScrubwellUIForm::CreateToolGroupBox(HWND page, const ToolGroupLayout& layout, const char* heading,
+    windowing::TrackBar& slider, windowing::StaticText& readout)
 {
     const HWND box = CreateGroupBox(page, layout.box, layout.caption);
+    if (!*layout.caption)
+        windowing::MakeAccessible(box, { ROLE_SYSTEM_GROUPING, heading });
     slider = windowing::TrackBar(CreateChild(TRACKBAR_CLASSA, "", kSliderStyle, box, layout.slider, FormFont()));
     SendMessageA(slider.Handle(), TBM_SETTHUMBLENGTH, kThumbLength, 0);
     SendMessageA(slider.Handle(), TBM_SETRANGE, TRUE, MAKELPARAM(0, layout.designedMax));
@@ -108,6 +114,8 @@ void TScrubwellUIForm::CreateToolGroupBox(
     SendMessageA(slider.Handle(), TBM_CLEARSEL, TRUE, 0);
     readout = windowing::StaticText(
         CreateChild("Static", layout.readoutText, kReadoutStyle, box, layout.readout, FormFont()));
+    // A screen reader hears the readout's text, unit included, as the slider's value.
+    windowing::MakeAccessible(slider.Handle(), { 0, heading, kSliderEnds, nullptr, readout.Handle() });
     // "More" and "Less" size themselves to their text.
     windowing::StaticText(CreateChild("Static", "More", kLabelStyle, box, layout.more, FormFont())).FitToText();
     windowing::StaticText(CreateChild("Static", "Less", kLabelStyle, box, layout.less, FormFont())).FitToText();
@@ -115,9 +123,10 @@ void TScrubwellUIForm::CreateToolGroupBox(
 
 void TScrubwellUIForm::CreatePopClickPage()
 {
+    const char* const heading = "Pop and Click Removal";
     const HWND page = POPClickTab;
-    CreateToolGroupBox(page, PageToolGroup(4), POPClickTrackBar, POPClickThresholdBox);
-    CreateLabel(page, { 100, 13, 419, 25 }, "Pop and Click Removal", Font(kHeadingFont), SS_CENTER);
+    CreateToolGroupBox(page, PageToolGroup(4), heading, POPClickTrackBar, POPClickThresholdBox);
+    CreateLabel(page, { 100, 13, 419, 25 }, heading, Font(kHeadingFont), SS_CENTER);
     CreateLabel(
         page, { 100, 48, 413, 40 }, "Use this if there are large pops or clicks in your recording.", Font(kBodyFont));
     CreateLabel(page, { 100, 94, 413, 65 },
@@ -131,8 +140,9 @@ void TScrubwellUIForm::CreatePopClickPage()
 
 void TScrubwellUIForm::CreateHumPage()
 {
+    const char* const heading = "Eliminate Hum";
     const HWND page = HumTab;
-    CreateToolGroupBox(page, PageToolGroup(4), HumTrackBar, HumBandWidthBox);
+    CreateToolGroupBox(page, PageToolGroup(4), heading, HumTrackBar, HumBandWidthBox);
     HumOptions = windowing::GroupBox(CreateGroupBox(page, { 93, 185, 431, 74 }, "[ &Frequency ]"));
     HouseCurrentRadioButton = windowing::RadioButton(CreateChild("Button", "60 Hz House Current (&North America)",
         kRadioStyle | WS_GROUP, HumOptions.Handle(), { 6, 21, 395, 17 }, FormFont()));
@@ -140,7 +150,7 @@ void TScrubwellUIForm::CreateHumPage()
         kRadioStyle, HumOptions.Handle(), { 6, 46, 395, 17 }, FormFont()));
     SendMessageA(HouseCurrentRadioButton.Handle(), BM_SETCHECK, BST_CHECKED, 0);
     windowing::RadioButton::UpdateGroupTabStops(HouseCurrentRadioButton.Handle());
-    CreateLabel(page, { 100, 13, 413, 21 }, "Eliminate Hum", Font(kHeadingFont), SS_CENTER);
+    CreateLabel(page, { 100, 13, 413, 21 }, heading, Font(kHeadingFont), SS_CENTER);
     CreateLabel(page, { 100, 54, 413, 33 }, "Low pitched hum can come from the power supply.", Font(kBodyFont));
     CreateLabel(page, { 100, 97, 413, 67 },
         "The slider controls how many frequencies are removed, so start with it on the bottom and move it "
@@ -151,9 +161,10 @@ void TScrubwellUIForm::CreateHumPage()
 
 void TScrubwellUIForm::CreateHissPage()
 {
+    const char* const heading = "Reduce Hiss";
     const HWND page = HissTab;
-    CreateToolGroupBox(page, PageToolGroup(100), HissTrackBar, HissDBBox);
-    CreateLabel(page, { 100, 14, 415, 25 }, "Reduce Hiss", Font(kHeadingFont), SS_CENTER);
+    CreateToolGroupBox(page, PageToolGroup(100), heading, HissTrackBar, HissDBBox);
+    CreateLabel(page, { 100, 14, 415, 25 }, heading, Font(kHeadingFont), SS_CENTER);
     CreateLabel(page, { 100, 55, 415, 72 },
         "This will reduce unwanted tape hiss or other high pitch noise in your recording by applying "
         "equalization to the highest bands.",
@@ -165,18 +176,19 @@ void TScrubwellUIForm::CreateHissPage()
 
 void TScrubwellUIForm::CreateNoiseGatePage()
 {
+    const char* const heading = "Noise Gate";
     const HWND page = NoiseReductionTab;
     CreateToolGroupBox(page,
         { { 2, 4, 151, 138 }, "[ Amount of Reduction ]", { 53, 13, 24, 13 }, { 53, 112, 22, 13 }, { 6, 77, 39, 17 },
             "000", { 56, 29, 26, 83 }, 100 },
-        NoiseThresholdTrackBar, NoiseThresholdStaticText);
+        heading, NoiseThresholdTrackBar, NoiseThresholdStaticText);
     CreateLabel(page, { 162, 54, 354, 67 },
         "A Noise Gate is a special kind of filter that measures the level of each frequency within the "
         "sound, and reduces the ones that are likely to be noise.",
         FormFont());
     CreateLabel(page, { 162, 116, 354, 40 },
         "You control the amount of sound to be removed by moving the slider at the left. ", FormFont());
-    CreateLabel(page, { 162, 14, 350, 19 }, "Noise Gate", Font(kHeadingFont), SS_CENTER);
+    CreateLabel(page, { 162, 14, 350, 19 }, heading, Font(kHeadingFont), SS_CENTER);
     CreateLabel(page, { 162, 159, 354, 72 },
         "At the higher settings it will remove more sound, but it's likely that most of the sound it "
         "removes will be noise.  At the lower settings it will remove less sound, leaving more of the "

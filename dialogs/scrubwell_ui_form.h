@@ -54,9 +54,10 @@ private:
     void WireEvents();
     struct ToolGroupLayout;
     static ToolGroupLayout PageToolGroup(int designedMax);
-    // A tool's group box: "More", the slider, "Less" and the hidden readout.
-    void CreateToolGroupBox(
-        HWND page, const ToolGroupLayout& layout, windowing::TrackBar& slider, windowing::StaticText& readout);
+    // A tool's group box: "More", the slider, "Less" and the hidden readout;
+    // heading, the page's, names the slider and an unlabelled box.
+    void CreateToolGroupBox(HWND page, const ToolGroupLayout& layout, const char* heading, windowing::TrackBar& slider,
+        windowing::StaticText& readout);
     void CreateLabel(HWND parent, const windowing::Rect& bounds, const char* text, HFONT font, DWORD align = SS_LEFT);
 
     bool EffectsPageControlChange();

@@ -6,6 +6,7 @@
 #include <cstring>
 #include <new>
 
+#include "windowing/accessible_control.h"
 #include "windowing/buttons.h"
 #include "windowing/live_objects.h"
 #include "windowing/messages.h"
@@ -388,7 +389,10 @@ bool Form::SliderMoved(HWND slider)
     if (position == binding->lastPosition)
         return true;
     binding->lastPosition = position;
-    return Raise(slider, Binding::kSlider);
+    // After the handler, which writes the readout that is the slider's value.
+    const bool succeeded = Raise(slider, Binding::kSlider);
+    NotifyValueChanged(slider);
+    return succeeded;
 }
 
 bool Form::Raise(HWND control, Binding::Kind kind)
@@ -559,6 +563,8 @@ HWND Form::CreateChild(
     }
     if (font)
         Control(child).SetFont(font);
+    if (const LONG role = ControlRole(className, style))
+        MakeAccessible(child, { role });
     return child;
 }
 
@@ -570,8 +576,12 @@ HWND Form::CreateContainer(HWND parent, const Rect& bounds, bool visible)
 HWND Form::CreateGroupBox(HWND parent, const Rect& bounds, const char* caption)
 {
     const HWND container = CreateContainer(parent, bounds);
-    CreateChild("Button", caption, WS_VISIBLE | WS_GROUP | BS_GROUPBOX, container,
+    const HWND frame = CreateChild("Button", caption, WS_VISIBLE | WS_GROUP | BS_GROUPBOX, container,
         { 0, 0, bounds.width, bounds.height }, FormFont());
+    if (*caption) {
+        MakeAccessible(container, { ROLE_SYSTEM_GROUPING, caption });
+        MakeAccessible(frame, { 0, caption });
+    }
     return container;
 }
 

@@ -1,0 +1,334 @@
+// AccessibleControl: the accessible object of a subclassed control, and the
+// subclass that hands it out.
+#include "windowing/accessible_control.h"
+
+#include <commctrl.h>
+#include <oleacc.h>
+
+#include <new>
+
+namespace scrubwell::windowing {
+namespace {
+
+// The interface ids, defined here: this MinGW's import library has a wrong
+// IID_IAccessible, with which every request would fail.
+constexpr IID kIAccessible { 0x618736E0, 0x3C3D, 0x11CF, { 0x81, 0x0C, 0x00, 0xAA, 0x00, 0x38, 0x9B, 0x71 } };
+constexpr IID kIDispatch { 0x00020400, 0x0000, 0x0000, { 0xC0, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x46 } };
+constexpr IID kIUnknown { 0x00000000, 0x0000, 0x0000, { 0xC0, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x46 } };
+
+constexpr int kMaxText = 160;
+
+// The subclassed controls, looked up by window in the module rather than in
+// window properties: a property costs Wine a trip to its server, and the
+// subclass procedure runs for every message the control gets. Only the
+// thread that owns the dialogs touches this.
+struct Subclass {
+    HWND control; // 0: a free entry
+    WNDPROC original;
+    AccessibleText text;
+};
+constexpr int kMaxSubclasses = 64;
+Subclass subclasses[kMaxSubclasses];
+
+Subclass* FindSubclass(HWND control)
+{
+    for (Subclass& subclass : subclasses)
+        if (subclass.control == control)
+            return &subclass;
+    return nullptr;
+}
+
+// text as a screen reader should say it: the mnemonic's '&' dropped ("&&"
+// stays one '&'), and a caption in "[ ]" without its brackets.
+BSTR Spoken(const char* text)
+{
+    char spoken[kMaxText];
+    int length = 0;
+    for (const char* c = text; *c && length < kMaxText - 1; ++c) {
+        if (*c == '&' && *++c == '\0')
+            break;
+        spoken[length++] = *c;
+    }
+    int first = 0;
+    if (length >= 2 && spoken[0] == '[' && spoken[length - 1] == ']') {
+        first = 1;
+        --length;
+        while (first < length && spoken[first] == ' ')
+            ++first;
+        while (length > first && spoken[length - 1] == ' ')
+            --length;
+    }
+    WCHAR wide[kMaxText];
+    const int wideLength
+        = length > first ? MultiByteToWideChar(CP_ACP, 0, spoken + first, length - first, wide, kMaxText) : 0;
+    return SysAllocStringLen(wide, static_cast<UINT>(wideLength));
+}
+
+BSTR WindowTextSpoken(HWND window)
+{
+    char text[kMaxText];
+    if (!GetWindowTextA(window, text, sizeof text))
+        text[0] = '\0';
+    return Spoken(text);
+}
+
+bool IsSelf(const VARIANT& child)
+{
+    return child.vt == VT_I4 && child.lVal == CHILDID_SELF;
+}
+
+// The standard object with the name, role, value and checked state of text;
+// everything else is the standard object's.
+class AccessibleControl final : public IAccessible {
+public:
+    AccessibleControl(HWND control, IAccessible* standard, const AccessibleText& text)
+        : control_(control)
+        , standard_(standard)
+        , text_(text)
+    {
+    }
+
+    // IUnknown. Other interfaces of the standard object (its enumeration of
+    // the children, its window) are handed out as they are.
+    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID id, void** object) override
+    {
+        if (!object)
+            return E_POINTER;
+        if (IsEqualIID(id, kIUnknown) || IsEqualIID(id, kIDispatch) || IsEqualIID(id, kIAccessible)) {
+            *object = static_cast<IAccessible*>(this);
+            AddRef();
+            return S_OK;
+        }
+        return standard_->QueryInterface(id, object);
+    }
+    ULONG STDMETHODCALLTYPE AddRef() override { return static_cast<ULONG>(InterlockedIncrement(&references_)); }
+    ULONG STDMETHODCALLTYPE Release() override
+    {
+        const LONG left = InterlockedDecrement(&references_);
+        if (left == 0) {
+            standard_->Release();
+            delete this;
+        }
+        return static_cast<ULONG>(left);
+    }
+
+    // IDispatch
+    HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override { return standard_->GetTypeInfoCount(count); }
+    HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT index, LCID locale, ITypeInfo** info) override
+    {
+        return standard_->GetTypeInfo(index, locale, info);
+    }
+    HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID id, LPOLESTR* names, UINT count, LCID locale, DISPID* ids) override
+    {
+        return standard_->GetIDsOfNames(id, names, count, locale, ids);
+    }
+    HRESULT STDMETHODCALLTYPE Invoke(DISPID member, REFIID id, LCID locale, WORD flags, DISPPARAMS* parameters,
+        VARIANT* result, EXCEPINFO* exception, UINT* argumentError) override
+    {
+        return standard_->Invoke(member, id, locale, flags, parameters, result, exception, argumentError);
+    }
+
+    // IAccessible: what this object says of itself
+    HRESULT STDMETHODCALLTYPE get_accName(VARIANT child, BSTR* name) override
+    {
+        if (!IsSelf(child) || (!text_.nameFrom && !text_.name && !text_.nameSuffix))
+            return standard_->get_accName(child, name);
+        if (!name)
+            return E_POINTER;
+        if (text_.nameFrom) {
+            *name = WindowTextSpoken(text_.nameFrom);
+        } else {
+            char joined[kMaxText];
+            lstrcpynA(joined, text_.name ? text_.name : "", kMaxText);
+            const int length = lstrlenA(joined);
+            lstrcpynA(joined + length, text_.nameSuffix ? text_.nameSuffix : "", kMaxText - length);
+            *name = Spoken(joined);
+        }
+        return *name ? S_OK : E_OUTOFMEMORY;
+    }
+    HRESULT STDMETHODCALLTYPE get_accValue(VARIANT child, BSTR* value) override
+    {
+        if (!IsSelf(child) || !text_.valueFrom)
+            return standard_->get_accValue(child, value);
+        if (!value)
+            return E_POINTER;
+        *value = WindowTextSpoken(text_.valueFrom);
+        return *value ? S_OK : E_OUTOFMEMORY;
+    }
+    HRESULT STDMETHODCALLTYPE get_accRole(VARIANT child, VARIANT* role) override
+    {
+        if (!IsSelf(child) || text_.role == 0)
+            return standard_->get_accRole(child, role);
+        if (!role)
+            return E_POINTER;
+        role->vt = VT_I4;
+        role->lVal = text_.role;
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE get_accState(VARIANT child, VARIANT* state) override
+    {
+        const HRESULT result = standard_->get_accState(child, state);
+        if (FAILED(result) || !IsSelf(child) || state->vt != VT_I4
+            || (text_.role != ROLE_SYSTEM_CHECKBUTTON && text_.role != ROLE_SYSTEM_RADIOBUTTON))
+            return result;
+        if (SendMessageA(control_, BM_GETCHECK, 0, 0) == BST_CHECKED)
+            state->lVal |= STATE_SYSTEM_CHECKED;
+        else
+            state->lVal &= ~STATE_SYSTEM_CHECKED;
+        return result;
+    }
+
+    // IAccessible: the standard object's
+    HRESULT STDMETHODCALLTYPE get_accParent(IDispatch** parent) override { return standard_->get_accParent(parent); }
+    HRESULT STDMETHODCALLTYPE get_accChildCount(long* count) override { return standard_->get_accChildCount(count); }
+    HRESULT STDMETHODCALLTYPE get_accChild(VARIANT child, IDispatch** object) override
+    {
+        return standard_->get_accChild(child, object);
+    }
+    HRESULT STDMETHODCALLTYPE get_accDescription(VARIANT child, BSTR* text) override
+    {
+        return standard_->get_accDescription(child, text);
+    }
+    HRESULT STDMETHODCALLTYPE get_accHelp(VARIANT child, BSTR* text) override
+    {
+        return standard_->get_accHelp(child, text);
+    }
+    HRESULT STDMETHODCALLTYPE get_accHelpTopic(BSTR* file, VARIANT child, long* topic) override
+    {
+        return standard_->get_accHelpTopic(file, child, topic);
+    }
+    HRESULT STDMETHODCALLTYPE get_accKeyboardShortcut(VARIANT child, BSTR* text) override
+    {
+        return standard_->get_accKeyboardShortcut(child, text);
+    }
+    HRESULT STDMETHODCALLTYPE get_accFocus(VARIANT* child) override { return standard_->get_accFocus(child); }
+    HRESULT STDMETHODCALLTYPE get_accSelection(VARIANT* children) override
+    {
+        return standard_->get_accSelection(children);
+    }
+    HRESULT STDMETHODCALLTYPE get_accDefaultAction(VARIANT child, BSTR* text) override
+    {
+        return standard_->get_accDefaultAction(child, text);
+    }
+    HRESULT STDMETHODCALLTYPE accSelect(long flags, VARIANT child) override
+    {
+        return standard_->accSelect(flags, child);
+    }
+    HRESULT STDMETHODCALLTYPE accLocation(long* left, long* top, long* width, long* height, VARIANT child) override
+    {
+        return standard_->accLocation(left, top, width, height, child);
+    }
+    HRESULT STDMETHODCALLTYPE accNavigate(long direction, VARIANT start, VARIANT* end) override
+    {
+        return standard_->accNavigate(direction, start, end);
+    }
+    HRESULT STDMETHODCALLTYPE accHitTest(long left, long top, VARIANT* child) override
+    {
+        return standard_->accHitTest(left, top, child);
+    }
+    HRESULT STDMETHODCALLTYPE accDoDefaultAction(VARIANT child) override
+    {
+        return standard_->accDoDefaultAction(child);
+    }
+    HRESULT STDMETHODCALLTYPE put_accName(VARIANT child, BSTR name) override
+    {
+        return standard_->put_accName(child, name);
+    }
+    HRESULT STDMETHODCALLTYPE put_accValue(VARIANT child, BSTR value) override
+    {
+        return standard_->put_accValue(child, value);
+    }
+
+private:
+    LONG references_ = 1;
+    HWND control_;
+    IAccessible* standard_;
+    // A copy: the object may outlive the control's window.
+    AccessibleText text_;
+};
+
+// The reply to WM_GETOBJECT for the client area; 0 leaves it to the control.
+LRESULT ClientObject(HWND control, const AccessibleText& text, WPARAM wParam)
+{
+    IAccessible* standard = nullptr;
+    if (FAILED(CreateStdAccessibleObject(control, OBJID_CLIENT, kIAccessible, reinterpret_cast<void**>(&standard))))
+        return 0;
+    auto* object = new (std::nothrow) AccessibleControl(control, standard, text);
+    if (!object) {
+        standard->Release();
+        return 0;
+    }
+    const LRESULT result = LresultFromObject(kIAccessible, wParam, object);
+    object->Release();
+    return result > 0 ? result : 0;
+}
+
+LRESULT CALLBACK SubclassProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    Subclass* subclass = FindSubclass(window);
+    if (!subclass)
+        return DefWindowProcW(window, message, wParam, lParam);
+    const WNDPROC original = subclass->original;
+    if (message == WM_GETOBJECT && static_cast<DWORD>(lParam) == static_cast<DWORD>(OBJID_CLIENT)) {
+        if (const LRESULT result = ClientObject(window, subclass->text, wParam))
+            return result;
+    } else if (message == WM_NCDESTROY) {
+        *subclass = Subclass {}; // the window gets no more messages
+    }
+    return CallWindowProcW(original, window, message, wParam, lParam);
+}
+
+} // namespace
+
+void MakeAccessible(HWND control, const AccessibleText& text)
+{
+    if (!control)
+        return;
+    if (Subclass* subclass = FindSubclass(control)) {
+        const LONG role = subclass->text.role;
+        subclass->text = text;
+        if (text.role == 0)
+            subclass->text.role = role;
+        return;
+    }
+    Subclass* free = FindSubclass(nullptr);
+    if (!free)
+        return;
+    *free = Subclass { control, nullptr, text };
+    free->original = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrW(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(SubclassProcedure)));
+}
+
+LONG ControlRole(const char* className, DWORD style)
+{
+    if (lstrcmpiA(className, TRACKBAR_CLASSA) == 0)
+        return ROLE_SYSTEM_SLIDER;
+    if (lstrcmpiA(className, WC_TABCONTROLA) == 0)
+        return ROLE_SYSTEM_PAGETABLIST;
+    if (lstrcmpiA(className, "Button") != 0)
+        return 0;
+    switch (style & BS_TYPEMASK) {
+    case BS_PUSHBUTTON:
+    case BS_DEFPUSHBUTTON:
+        return ROLE_SYSTEM_PUSHBUTTON;
+    case BS_CHECKBOX:
+    case BS_AUTOCHECKBOX:
+    case BS_3STATE:
+    case BS_AUTO3STATE:
+        return ROLE_SYSTEM_CHECKBUTTON;
+    case BS_RADIOBUTTON:
+    case BS_AUTORADIOBUTTON:
+        return ROLE_SYSTEM_RADIOBUTTON;
+    case BS_GROUPBOX:
+        return ROLE_SYSTEM_GROUPING;
+    default:
+        return 0;
+    }
+}
+
+void NotifyValueChanged(HWND control)
+{
+    NotifyWinEvent(EVENT_OBJECT_VALUECHANGE, control, OBJID_CLIENT, CHILDID_SELF);
+}
+
+} // namespace scrubwell::windowing
