@@ -36,6 +36,16 @@ bool VisibleAndEnabled(HWND window)
     return (GetWindowLongA(window, GWL_STYLE) & (WS_VISIBLE | WS_DISABLED)) == WS_VISIBLE;
 }
 
+// A control the user can put the focus on now: not a label, a frame or a
+// window that only holds others.
+bool TakesFocus(HWND window)
+{
+    if (!VisibleAndEnabled(window) || (GetWindowLongA(window, GWL_EXSTYLE) & WS_EX_CONTROLPARENT))
+        return false;
+    const LRESULT code = SendMessageA(window, WM_GETDLGCODE, 0, 0);
+    return code != 0 && !(code & DLGC_STATIC);
+}
+
 // The letter after the first single '&' of a caption, upper-cased; 0 if none.
 char MnemonicOf(HWND window)
 {
@@ -66,6 +76,24 @@ HWND FindMnemonic(HWND first, char letter)
             return inner;
     }
     return nullptr;
+}
+
+// Where a group box's accelerator puts the focus: the first tab stop among the
+// controls that follow its frame, or, when none is a tab stop (a radio group
+// with no button checked), the first of them that takes the focus.
+HWND FirstInGroup(HWND frame)
+{
+    HWND firstFocusable = nullptr;
+    for (HWND window = GetWindow(frame, GW_HWNDNEXT); window && ButtonType(window) != BS_GROUPBOX;
+         window = GetWindow(window, GW_HWNDNEXT)) {
+        if (!TakesFocus(window))
+            continue;
+        if (GetWindowLongA(window, GWL_STYLE) & WS_TABSTOP)
+            return window;
+        if (!firstFocusable)
+            firstFocusable = window;
+    }
+    return firstFocusable;
 }
 
 HWND FindChildById(HWND parent, int id)
@@ -421,6 +449,7 @@ bool Form::PreviewMessage(MSG& message)
     if (PreviewKey(message))
         return true;
     switch (message.message) {
+    case WM_SYSKEYDOWN: // a key with Alt held: the preview sees it, nothing else here does
     case WM_KEYDOWN: {
         if (design_.keyPreview) {
             WORD key = static_cast<WORD>(message.wParam);
@@ -435,6 +464,8 @@ bool Form::PreviewMessage(MSG& message)
                 return true;
             }
         }
+        if (message.message == WM_SYSKEYDOWN)
+            return false;
         const bool control = GetKeyState(VK_CONTROL) < 0;
         const bool shift = GetKeyState(VK_SHIFT) < 0;
         switch (message.wParam) {
@@ -444,7 +475,7 @@ bool Form::PreviewMessage(MSG& message)
         case VK_UP:
         case VK_RIGHT:
         case VK_DOWN:
-            return MoveFocusAmongButtons(GetFocus(), message.wParam == VK_LEFT || message.wParam == VK_UP);
+            return MoveFocusToNeighbour(GetFocus(), message.wParam == VK_LEFT || message.wParam == VK_UP);
         default:
             return false;
         }
@@ -461,16 +492,16 @@ bool Form::PreviewMessage(MSG& message)
     }
 }
 
-bool Form::MoveFocusAmongButtons(HWND focus, bool previous)
+bool Form::MoveFocusToNeighbour(HWND focus, bool previous)
 {
     if (!focus || !IsFocusableButton(focus))
         return false;
-    // The neighbours of focus among its sibling buttons, the first and last
-    // of them for going round.
+    // The neighbours of focus among the siblings that can take the focus, in
+    // tab order, tab stop or not; the first and last of them for going round.
     HWND first = nullptr, last = nullptr, before = nullptr, after = nullptr;
     bool passed = false;
     for (HWND sibling = GetWindow(GetParent(focus), GW_CHILD); sibling; sibling = GetWindow(sibling, GW_HWNDNEXT)) {
-        if (sibling != focus && !(IsFocusableButton(sibling) && VisibleAndEnabled(sibling)))
+        if (sibling != focus && !TakesFocus(sibling))
             continue;
         if (!first)
             first = sibling;
@@ -516,8 +547,7 @@ bool Form::Mnemonic(WPARAM character)
         return false;
     const LONG type = ButtonType(target);
     if (type == BS_GROUPBOX) {
-        // A group box hands the focus to its first tab stop.
-        if (const HWND next = GetNextDlgTabItem(handle_, target, FALSE))
+        if (const HWND next = FirstInGroup(target))
             SendMessageA(handle_, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(next), TRUE);
     } else if (type == BS_PUSHBUTTON || type == BS_DEFPUSHBUTTON) {
         // Pressed where the focus is, without taking it.

@@ -152,7 +152,7 @@ private:
     // Runs the control's handler of that kind; a failure ends the modal run.
     bool Raise(HWND control, Binding::Kind kind);
     bool PreviewMessage(MSG& message);
-    bool MoveFocusAmongButtons(HWND focus, bool previous);
+    bool MoveFocusToNeighbour(HWND focus, bool previous);
     bool SwitchPage(bool previous);
     bool Mnemonic(WPARAM character);
     void WindowGone();
