@@ -54,12 +54,12 @@ bool TScrubwellUIForm::CreateControls()
     // Children are created in tab order within each parent: the dialog manager
     // walks them in that order.
     EffectsPageControl = windowing::TabControl(CreateChild(WC_TABCONTROLA, "",
-        WS_VISIBLE | WS_TABSTOP | WS_CLIPSIBLINGS | TCS_MULTILINE, form, { 4, 3, 534, 313 }, FormFont()));
+        WS_VISIBLE | WS_TABSTOP | WS_CLIPCHILDREN | TCS_MULTILINE, form, { 4, 3, 534, 313 }, FormFont()));
     const char* captions[] = { "Remove Pops and Clicks Settings", "Eliminate Hum Settings", "Reduce Hiss Settings",
         "Noise Gate Settings" };
     HWND* pages[] = { &POPClickTab, &HumTab, &HissTab, &NoiseReductionTab };
     for (int i = 0; i < 4; ++i) {
-        *pages[i] = CreateContainer(form, { 0, 0, 1, 1 }, i == 0);
+        *pages[i] = CreateContainer(EffectsPageControl.Handle(), { 0, 0, 1, 1 }, i == 0);
         EffectsPageControl.AddPage(captions[i], *pages[i]);
     }
     const RECT area = EffectsPageControl.PageArea();

@@ -96,6 +96,44 @@ HWND FirstInGroup(HWND frame)
     return firstFocusable;
 }
 
+// The window after window below root in tab order: depth first, a window
+// before its children, into hidden or disabled windows' children never; 0
+// after the last.
+HWND NextInTabOrder(HWND root, HWND window)
+{
+    if (VisibleAndEnabled(window))
+        if (const HWND child = GetWindow(window, GW_CHILD))
+            return child;
+    for (; window && window != root; window = GetParent(window))
+        if (const HWND next = GetWindow(window, GW_HWNDNEXT))
+            return next;
+    return nullptr;
+}
+
+// The tab stop before or after from below root, going round; pages inside a
+// tab control are walked too, which the dialog manager does not do.
+HWND NeighbourTabStop(HWND root, HWND from, bool previous)
+{
+    HWND first = nullptr, last = nullptr, before = nullptr, after = nullptr;
+    bool passed = false;
+    for (HWND window = GetWindow(root, GW_CHILD); window; window = NextInTabOrder(root, window)) {
+        if (window == from) {
+            passed = true;
+            continue;
+        }
+        if (!(GetWindowLongA(window, GWL_STYLE) & WS_TABSTOP) || !TakesFocus(window))
+            continue;
+        if (!first)
+            first = window;
+        last = window;
+        if (!passed)
+            before = window;
+        else if (!after)
+            after = window;
+    }
+    return previous ? (before ? before : last) : (after ? after : first);
+}
+
 HWND FindChildById(HWND parent, int id)
 {
     for (HWND window = GetWindow(parent, GW_CHILD); window; window = GetWindow(window, GW_HWNDNEXT)) {
@@ -379,6 +417,12 @@ LRESULT Form::Dispatch(UINT message, WPARAM wParam, LPARAM lParam)
         }
         return 0;
     }
+    case WM_NEXTDLGCTL:
+        // Tab and Shift+Tab: the next tab stop in this form's own order.
+        if (!LOWORD(lParam))
+            if (const HWND next = NeighbourTabStop(handle_, GetFocus(), wParam != 0))
+                return DefDlgProcA(handle_, message, reinterpret_cast<WPARAM>(next), TRUE);
+        return DefDlgProcA(handle_, message, wParam, lParam);
     case WM_CLOSE:
         if (running_)
             SetModalResult(kModalCancel);
