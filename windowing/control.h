@@ -28,8 +28,8 @@ public:
 
 protected:
     // Tells the form that the program changed this control, so that the form
-    // raises the event Win32 does not send for programmatic changes; false
-    // when the event's handler failed.
+    // raises, right here, the event Win32 does not send for programmatic
+    // changes; false when the event's handler failed.
     bool NotifyChanged() const;
 
     HWND handle_ = nullptr;

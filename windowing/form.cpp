@@ -8,7 +8,6 @@
 
 #include "windowing/buttons.h"
 #include "windowing/live_objects.h"
-#include "windowing/messages.h"
 #include "windowing/window_classes.h"
 
 namespace scrubwell::windowing {
@@ -399,11 +398,6 @@ LRESULT Form::Dispatch(UINT message, WPARAM wParam, LPARAM lParam)
             Command(control, HIWORD(wParam));
         return 0;
     }
-    case WM_CONTROL_CHANGED: {
-        // The reply tells the control wrapper whether the handler succeeded.
-        const HWND control = reinterpret_cast<HWND>(lParam);
-        return RadioButton::IsRadioButton(control) ? Raise(control, Binding::kClick) : SliderMoved(control);
-    }
     case WM_VSCROLL:
     case WM_HSCROLL:
         if (lParam)
@@ -449,6 +443,19 @@ bool Form::Command(HWND control, WORD code)
     if (RadioButton::IsRadioButton(control))
         return RadioButton(control).SetChecked(true);
     return Raise(control, Binding::kClick);
+}
+
+bool Form::ControlChanged(HWND control)
+{
+    return RadioButton::IsRadioButton(control) ? Raise(control, Binding::kClick) : SliderMoved(control);
+}
+
+Form* Form::OfWindow(HWND window)
+{
+    char className[sizeof kFormClass + 1];
+    if (!window || !GetClassNameA(window, className, sizeof className) || lstrcmpiA(className, kFormClass) != 0)
+        return nullptr;
+    return reinterpret_cast<Form*>(GetWindowLongPtrA(window, GWLP_USERDATA));
 }
 
 bool Form::SliderMoved(HWND slider)

@@ -86,6 +86,13 @@ public:
     void OnSliderChange(const TrackBar& slider, Handler handler);
     void OnPageChange(const TabControl& tabs, Handler handler); // user page changes only
 
+    // The program changed control (a slider's range or position, a radio
+    // button newly checked): raises its event as user input would; false when
+    // the handler failed, which also ends the modal run.
+    bool ControlChanged(HWND control);
+    // The form whose window this is, or null.
+    static Form* OfWindow(HWND window);
+
     static LRESULT CALLBACK WindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
 protected:
