@@ -99,7 +99,7 @@ TScrubwellUIForm::ToolGroupLayout TScrubwellUIForm::PageToolGroup(int designedMa
 void TScrubwellUIForm::CreateToolGroupBox(
     HWND page, const ToolGroupLayout& layout, windowing::TrackBar& slider, windowing::StaticText& readout)
 {
-    const HWND box = CreateGroupBox(page, layout.box, layout.caption);
+    const HWND box = CreateFramedGroup(page, layout.box, layout.caption);
     slider = windowing::TrackBar(CreateChild(TRACKBAR_CLASSA, "", kSliderStyle, box, layout.slider, FormFont()));
     SendMessageA(slider.Handle(), TBM_SETTHUMBLENGTH, kThumbLength, 0);
     SendMessageA(slider.Handle(), TBM_SETRANGE, TRUE, MAKELPARAM(0, layout.designedMax));
@@ -133,7 +133,7 @@ void TScrubwellUIForm::CreateHumPage()
 {
     const HWND page = HumTab;
     CreateToolGroupBox(page, PageToolGroup(4), HumTrackBar, HumBandWidthBox);
-    HumOptions = windowing::GroupBox(CreateGroupBox(page, { 93, 185, 431, 74 }, "[ &Frequency ]"));
+    HumOptions = windowing::FramedGroup(CreateFramedGroup(page, { 93, 185, 431, 74 }, "[ &Frequency ]"));
     HouseCurrentRadioButton = windowing::RadioButton(CreateChild("Button", "60 Hz House Current (&North America)",
         kRadioStyle | WS_GROUP, HumOptions.Handle(), { 6, 21, 395, 17 }, FormFont()));
     MainsPowerRadioButton = windowing::RadioButton(CreateChild("Button", "50 Hz Mains Power (&Europe and Asia)",
@@ -190,7 +190,7 @@ void TScrubwellUIForm::CreateSelectionPanel()
     const HWND panel = CreateContainer(Handle(), { 4, 319, 534, 94 });
     windowing::SetContainerEdge(panel, EDGE_RAISED);
 
-    EffectOptionGroupBox = windowing::GroupBox(CreateGroupBox(panel, { 3, 2, 313, 85 }, "[ E&ffect Options ]"));
+    EffectOptionGroupBox = windowing::FramedGroup(CreateFramedGroup(panel, { 3, 2, 313, 85 }, "[ E&ffect Options ]"));
     const HWND tools = EffectOptionGroupBox.Handle();
     RemovePOPClicksCheckBox = windowing::CheckBox(CreateChild("Button", "Remove &Pops and Clicks",
         kCheckStyle | WS_GROUP | WS_TABSTOP, tools, { 4, 21, 186, 17 }, FormFont()));
@@ -201,7 +201,8 @@ void TScrubwellUIForm::CreateSelectionPanel()
     ReduceHissCheckBox = windowing::CheckBox(
         CreateChild("Button", "Reduce H&iss", kCheckStyle, tools, { 192, 60, 115, 17 }, FormFont()));
 
-    StereoOptionsGroupBox = windowing::GroupBox(CreateGroupBox(panel, { 317, 2, 213, 85 }, "[ Stereo &Options ]"));
+    StereoOptionsGroupBox
+        = windowing::FramedGroup(CreateFramedGroup(panel, { 317, 2, 213, 85 }, "[ Stereo &Options ]"));
     const HWND channels = StereoOptionsGroupBox.Handle();
     BothChannelsRadioButton = windowing::RadioButton(CreateChild(
         "Button", "Apply to &Both Channels", kRadioStyle | WS_GROUP, channels, { 3, 20, 206, 17 }, FormFont()));

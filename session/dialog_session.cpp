@@ -73,7 +73,7 @@ int32_t RunDialogSession(void* parent, TEffectParamBlock* block)
     default:
         break;
     }
-    dialogs.help->Close();
+    dialogs.help->Hide();
     return kSessionCompleted;
 }
 

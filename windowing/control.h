@@ -18,7 +18,6 @@ public:
     // Attributes
     HWND Handle() const { return handle_; }
     bool Visible() const; // the control's own visibility, whatever its parents'
-    bool Enabled() const { return IsWindowEnabled(handle_) != FALSE; }
 
     // Operations
     void Show(bool visible) const { ShowWindow(handle_, visible ? SW_SHOWNA : SW_HIDE); }

@@ -203,7 +203,7 @@ bool Form::Create()
         frame.right - frame.left, frame.bottom - frame.top, parent_, nullptr, ModuleInstance(), this);
     if (!window)
         return false;
-    ++Live().formWindows;
+    CountLive(&LiveObjects::formWindows, 1);
     creationFailed_ = false;
     if (!CreateControls() || creationFailed_) {
         DestroyWindow(window);
@@ -226,7 +226,7 @@ void Form::SetCaption(const char* caption)
         SetWindowTextA(handle_, caption);
 }
 
-void Form::Close()
+void Form::Hide()
 {
     if (handle_ && !running_)
         ShowWindow(handle_, SW_HIDE);
@@ -483,8 +483,8 @@ void Form::WindowGone()
 {
     for (int i = 0; i < fontCount_; ++i)
         DeleteObject(fonts_[i].font);
-    Live().fonts -= fontCount_;
-    --Live().formWindows;
+    CountLive(&LiveObjects::fonts, -fontCount_);
+    CountLive(&LiveObjects::formWindows, -1);
     fontCount_ = 0;
     bindingCount_ = 0;
     SetWindowLongPtrA(handle_, GWLP_USERDATA, 0);
@@ -648,7 +648,7 @@ HWND Form::CreateContainer(HWND parent, const Rect& bounds, bool visible)
     return CreateChild(kContainerClass, "", visible ? WS_VISIBLE : 0, parent, bounds, nullptr, WS_EX_CONTROLPARENT);
 }
 
-HWND Form::CreateGroupBox(HWND parent, const Rect& bounds, const char* caption)
+HWND Form::CreateFramedGroup(HWND parent, const Rect& bounds, const char* caption)
 {
     const HWND container = CreateContainer(parent, bounds);
     CreateChild("Button", caption, WS_VISIBLE | WS_GROUP | BS_GROUPBOX, container,
@@ -680,7 +680,7 @@ HFONT Form::Font(const FontSpec& wanted)
         return nullptr;
     }
     fonts_[fontCount_++] = FontEntry { wanted, font };
-    ++Live().fonts;
+    CountLive(&LiveObjects::fonts, 1);
     return font;
 }
 

@@ -78,7 +78,7 @@ public:
     int ShowModal();
     void SetModalResult(int result);
     // Hides the form when it is not running modally.
-    void Close();
+    void Hide();
     void ShowWindowNow();
 
     // Events
@@ -133,7 +133,7 @@ protected:
     // A window that holds controls and passes their notifications on to the form.
     HWND CreateContainer(HWND parent, const Rect& bounds, bool visible = true);
     // A container with a group-box frame and caption over its whole area.
-    HWND CreateGroupBox(HWND parent, const Rect& bounds, const char* caption);
+    HWND CreateFramedGroup(HWND parent, const Rect& bounds, const char* caption);
     // A lowered box behind its siblings.
     HWND CreateBevel(HWND parent, const Rect& bounds);
 
