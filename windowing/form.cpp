@@ -109,28 +109,47 @@ HWND NextInTabOrder(HWND root, HWND window)
     return nullptr;
 }
 
-// The tab stop before or after from below root, going round; pages inside a
-// tab control are walked too, which the dialog manager does not do.
+// The neighbours of one window in a walk over candidates, going round: the
+// first and last candidates stand in for the missing ones.
+class Neighbours {
+public:
+    explicit Neighbours(HWND from)
+        : from_(from)
+    {
+    }
+    void Visit(HWND window, bool candidate)
+    {
+        if (window == from_) {
+            passed_ = true;
+            return;
+        }
+        if (!candidate)
+            return;
+        if (!first_)
+            first_ = window;
+        last_ = window;
+        if (!passed_)
+            before_ = window;
+        else if (!after_)
+            after_ = window;
+    }
+    HWND Before() const { return before_ ? before_ : last_; }
+    HWND After() const { return after_ ? after_ : first_; }
+
+private:
+    HWND from_;
+    HWND first_ = nullptr, last_ = nullptr, before_ = nullptr, after_ = nullptr;
+    bool passed_ = false;
+};
+
+// The tab stop before or after from below root; pages inside a tab control are
+// walked too, which the dialog manager does not do.
 HWND NeighbourTabStop(HWND root, HWND from, bool previous)
 {
-    HWND first = nullptr, last = nullptr, before = nullptr, after = nullptr;
-    bool passed = false;
-    for (HWND window = GetWindow(root, GW_CHILD); window; window = NextInTabOrder(root, window)) {
-        if (window == from) {
-            passed = true;
-            continue;
-        }
-        if (!(GetWindowLongA(window, GWL_STYLE) & WS_TABSTOP) || !TakesFocus(window))
-            continue;
-        if (!first)
-            first = window;
-        last = window;
-        if (!passed)
-            before = window;
-        else if (!after)
-            after = window;
-    }
-    return previous ? (before ? before : last) : (after ? after : first);
+    Neighbours neighbours(from);
+    for (HWND window = GetWindow(root, GW_CHILD); window; window = NextInTabOrder(root, window))
+        neighbours.Visit(window, (GetWindowLongA(window, GWL_STYLE) & WS_TABSTOP) && TakesFocus(window));
+    return previous ? neighbours.Before() : neighbours.After();
 }
 
 HWND FindChildById(HWND parent, int id)
@@ -547,25 +566,12 @@ bool Form::MoveFocusToNeighbour(HWND focus, bool previous)
 {
     if (!focus || !IsFocusableButton(focus))
         return false;
-    // The neighbours of focus among the siblings that can take the focus, in
-    // tab order, tab stop or not; the first and last of them for going round.
-    HWND first = nullptr, last = nullptr, before = nullptr, after = nullptr;
-    bool passed = false;
-    for (HWND sibling = GetWindow(GetParent(focus), GW_CHILD); sibling; sibling = GetWindow(sibling, GW_HWNDNEXT)) {
-        if (sibling != focus && !TakesFocus(sibling))
-            continue;
-        if (!first)
-            first = sibling;
-        last = sibling;
-        if (sibling == focus)
-            passed = true;
-        else if (!passed)
-            before = sibling;
-        else if (!after)
-            after = sibling;
-    }
-    const HWND next = previous ? (before ? before : last) : (after ? after : first);
-    if (next == focus)
+    // Among the siblings that can take the focus, in tab order, tab stop or not.
+    Neighbours neighbours(focus);
+    for (HWND sibling = GetWindow(GetParent(focus), GW_CHILD); sibling; sibling = GetWindow(sibling, GW_HWNDNEXT))
+        neighbours.Visit(sibling, TakesFocus(sibling));
+    const HWND next = previous ? neighbours.Before() : neighbours.After();
+    if (!next)
         return true;
     SendMessageA(handle_, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(next), TRUE);
     if (RadioButton::IsRadioButton(next) && !RadioButton(next).Checked())
