@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "block/common.h"
 #include "block/hisscommon.h"
 #include "settings/dialog_model.h"
 #include "settings/hiss_mapping.h"
@@ -13,17 +14,11 @@
 namespace scrubwell::blocktool {
 namespace {
 
+// What a call does to the block before the dialog loads it.
 void Stamp(TEffectParamBlock& block)
 {
-    const int32_t header[4] = { 1, 0, 2, 0 };
-    std::memcpy(block.BlockHeader, header, sizeof header);
-    block.DialogOutcome = 2;
-}
-
-void Load(DialogModel& model, TEffectParamBlock& block)
-{
-    model.settings.LoadSettings(&block);
-    model.settings.LoadEffectOptions(&block);
+    std::memcpy(block.BlockHeader, kBlockHeader, sizeof kBlockHeader);
+    block.DialogOutcome = kOutcomeNotAccepted;
 }
 
 std::string RangeError(const char* option, int value, int low, int high)
@@ -160,7 +155,7 @@ std::string ApplyChoices(TEffectParamBlock& block, const DialogChoices& choices)
 
     Stamp(result);
     DialogModel model;
-    Load(model, result);
+    model.settings.Load(&result);
     // As a user would: the sliders (each checks its tool), the frequency,
     // then the tool boxes and the channel.
     if (choices.popClick)
@@ -259,7 +254,7 @@ std::string Describe(const TEffectParamBlock& b, bool json)
     // Where the dialog would open.
     TEffectParamBlock copy = b;
     DialogModel model;
-    Load(model, copy);
+    model.settings.Load(&copy);
     std::vector<std::string> tools;
     if (model.RemovePOPClicksCheckBox.Checked())
         tools.push_back("pop");
@@ -293,7 +288,7 @@ std::vector<std::string> Replacements(const TEffectParamBlock& block)
     // The block as loaded, and as then stored without a change.
     TEffectParamBlock stored = block;
     DialogModel model;
-    Load(model, stored);
+    model.settings.Load(&stored);
     const TEffectParamBlock afterLoad = stored;
     model.settings.OKButtonClick();
 

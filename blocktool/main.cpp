@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "blocktool/block_commands.h"
+#include "blocktool/block_file.h"
 #include "settings/floating_point_scope.h"
 
 namespace {
@@ -74,47 +75,6 @@ int Fail(const std::string& message)
     return 2;
 }
 
-bool ReadBlock(const std::string& path, TEffectParamBlock& block, std::string& error)
-{
-    std::ifstream file(path, std::ios::binary);
-    if (!file) {
-        error = "cannot read " + path;
-        return false;
-    }
-    const std::vector<char> bytes { std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>() };
-    if (bytes.size() != sizeof block) {
-        error = path + " has " + std::to_string(bytes.size()) + " bytes; a parameter block has "
-            + std::to_string(sizeof block);
-        return false;
-    }
-    std::memcpy(&block, bytes.data(), sizeof block);
-    return true;
-}
-
-// Writes through a temporary file and a rename, so that a failure leaves the file as it was.
-bool WriteBlock(const std::string& path, const TEffectParamBlock& block, std::string& error)
-{
-    const std::string temporary = path + ".tmp";
-    {
-        std::ofstream file(temporary, std::ios::binary | std::ios::trunc);
-        file.write(reinterpret_cast<const char*>(&block), sizeof block);
-        if (!file) {
-            error = "cannot write " + temporary;
-            std::error_code ignored;
-            std::filesystem::remove(temporary, ignored);
-            return false;
-        }
-    }
-    std::error_code failure;
-    std::filesystem::rename(temporary, path, failure);
-    if (failure) {
-        error = "cannot replace " + path + ": " + failure.message();
-        std::filesystem::remove(temporary, failure);
-        return false;
-    }
-    return true;
-}
-
 bool ParseInt(const std::string& text, int& value)
 {
     char* end = nullptr;
@@ -167,14 +127,14 @@ int Run(const std::vector<std::string>& args)
         std::memset(&block, 0, sizeof block);
         if (!options.empty())
             block = DefaultBlock();
-        return WriteBlock(path, block, error) ? 0 : Fail(error);
+        return WriteBlockFile(path, block, &error) ? 0 : Fail(error);
     }
 
     TEffectParamBlock block;
     if (command == "show") {
         if (options.size() > 1 || (options.size() == 1 && options[0] != "--json"))
             return Fail("show takes only --json, not '" + options.back() + "'");
-        if (!ReadBlock(path, block, error))
+        if (!ReadBlockFile(path, block, &error))
             return Fail(error);
         std::fputs(Describe(block, !options.empty()).c_str(), stdout);
         return 0;
@@ -182,7 +142,7 @@ int Run(const std::vector<std::string>& args)
     if (command == "check") {
         if (!options.empty())
             return Fail("check takes no options, not '" + options[0] + "'");
-        if (!ReadBlock(path, block, error))
+        if (!ReadBlockFile(path, block, &error))
             return Fail(error);
         const auto lines = Replacements(block);
         for (const std::string& line : lines)
@@ -219,12 +179,12 @@ int Run(const std::vector<std::string>& args)
             return Fail("unknown option '" + option + "' (see set --help)");
         }
     }
-    if (!ReadBlock(path, block, error))
+    if (!ReadBlockFile(path, block, &error))
         return Fail(error);
     error = ApplyChoices(block, choices);
     if (!error.empty())
         return Fail(error);
-    return WriteBlock(path, block, error) ? 0 : Fail(error);
+    return WriteBlockFile(path, block, &error) ? 0 : Fail(error);
 }
 
 } // namespace

@@ -57,12 +57,12 @@ bool TScrubwellUIForm::CreateControls()
     // Children are created in tab order within each parent: the dialog manager
     // walks them in that order.
     EffectsPageControl = windowing::TabControl(CreateChild(WC_TABCONTROLA, "",
-        WS_VISIBLE | WS_TABSTOP | WS_CLIPSIBLINGS | TCS_MULTILINE, form, { 4, 3, 534, 313 }, FormFont()));
+        WS_VISIBLE | WS_TABSTOP | WS_CLIPCHILDREN | TCS_MULTILINE, form, { 4, 3, 534, 313 }, FormFont()));
     const char* captions[] = { "Remove Pops and Clicks Settings", "Eliminate Hum Settings", "Reduce Hiss Settings",
         "Noise Gate Settings" };
     HWND* pages[] = { &POPClickTab, &HumTab, &HissTab, &NoiseReductionTab };
     for (int i = 0; i < 4; ++i) {
-        *pages[i] = CreateContainer(form, { 0, 0, 1, 1 }, i == 0);
+        *pages[i] = CreateContainer(EffectsPageControl.Handle(), { 0, 0, 1, 1 }, i == 0);
         EffectsPageControl.AddPage(captions[i], *pages[i]);
         windowing::MakeAccessible(*pages[i], { ROLE_SYSTEM_PROPERTYPAGE, captions[i] });
     }
@@ -103,7 +103,7 @@ TScrubwellUIForm::ToolGroupLayout TScrubwellUIForm::PageToolGroup(int designedMa
 void TScrubwellUIForm::CreateToolGroupBox(HWND page, const ToolGroupLayout& layout, const char* heading,
     windowing::TrackBar& slider, windowing::StaticText& readout)
 {
-    const HWND box = CreateGroupBox(page, layout.box, layout.caption);
+    const HWND box = CreateFramedGroup(page, layout.box, layout.caption);
     if (!*layout.caption)
         windowing::MakeAccessible(box, { ROLE_SYSTEM_GROUPING, heading });
     slider = windowing::TrackBar(CreateChild(TRACKBAR_CLASSA, "", kSliderStyle, box, layout.slider, FormFont()));
@@ -143,7 +143,7 @@ void TScrubwellUIForm::CreateHumPage()
     const char* const heading = "Eliminate Hum";
     const HWND page = HumTab;
     CreateToolGroupBox(page, PageToolGroup(4), heading, HumTrackBar, HumBandWidthBox);
-    HumOptions = windowing::GroupBox(CreateGroupBox(page, { 93, 185, 431, 74 }, "[ &Frequency ]"));
+    HumOptions = windowing::FramedGroup(CreateFramedGroup(page, { 93, 185, 431, 74 }, "[ &Frequency ]"));
     HouseCurrentRadioButton = windowing::RadioButton(CreateChild("Button", "60 Hz House Current (&North America)",
         kRadioStyle | WS_GROUP, HumOptions.Handle(), { 6, 21, 395, 17 }, FormFont()));
     MainsPowerRadioButton = windowing::RadioButton(CreateChild("Button", "50 Hz Mains Power (&Europe and Asia)",
@@ -202,7 +202,7 @@ void TScrubwellUIForm::CreateSelectionPanel()
     const HWND panel = CreateContainer(Handle(), { 4, 319, 534, 94 });
     windowing::SetContainerEdge(panel, EDGE_RAISED);
 
-    EffectOptionGroupBox = windowing::GroupBox(CreateGroupBox(panel, { 3, 2, 313, 85 }, "[ E&ffect Options ]"));
+    EffectOptionGroupBox = windowing::FramedGroup(CreateFramedGroup(panel, { 3, 2, 313, 85 }, "[ E&ffect Options ]"));
     const HWND tools = EffectOptionGroupBox.Handle();
     RemovePOPClicksCheckBox = windowing::CheckBox(CreateChild("Button", "Remove &Pops and Clicks",
         kCheckStyle | WS_GROUP | WS_TABSTOP, tools, { 4, 21, 186, 17 }, FormFont()));
@@ -213,7 +213,8 @@ void TScrubwellUIForm::CreateSelectionPanel()
     ReduceHissCheckBox = windowing::CheckBox(
         CreateChild("Button", "Reduce H&iss", kCheckStyle, tools, { 192, 60, 115, 17 }, FormFont()));
 
-    StereoOptionsGroupBox = windowing::GroupBox(CreateGroupBox(panel, { 317, 2, 213, 85 }, "[ Stereo &Options ]"));
+    StereoOptionsGroupBox
+        = windowing::FramedGroup(CreateFramedGroup(panel, { 317, 2, 213, 85 }, "[ Stereo &Options ]"));
     const HWND channels = StereoOptionsGroupBox.Handle();
     BothChannelsRadioButton = windowing::RadioButton(CreateChild(
         "Button", "Apply to &Both Channels", kRadioStyle | WS_GROUP, channels, { 3, 20, 206, 17 }, FormFont()));

@@ -5,7 +5,7 @@
 #include "settings/short_text.h"
 #include "windowing/buttons.h"
 #include "windowing/form.h"
-#include "windowing/group_box.h"
+#include "windowing/framed_group.h"
 #include "windowing/static_text.h"
 #include "windowing/tab_control.h"
 #include "windowing/track_bar.h"
@@ -21,14 +21,13 @@ public:
     int ActivePageIndex() const;
     // Opens a page as the program does (no page-change event); other values open the first.
     void OpenPage(int index);
-    const char* Hint() const { return hint_.text.c_str(); }
 
     // Controls, by their layout names.
     windowing::TabControl EffectsPageControl;
     HWND POPClickTab = nullptr, HumTab = nullptr, HissTab = nullptr, NoiseReductionTab = nullptr;
     windowing::TrackBar POPClickTrackBar, HumTrackBar, HissTrackBar, NoiseThresholdTrackBar;
     windowing::StaticText POPClickThresholdBox, HumBandWidthBox, HissDBBox, NoiseThresholdStaticText;
-    windowing::GroupBox HumOptions, StereoOptionsGroupBox, EffectOptionGroupBox;
+    windowing::FramedGroup HumOptions, StereoOptionsGroupBox, EffectOptionGroupBox;
     windowing::RadioButton HouseCurrentRadioButton, MainsPowerRadioButton;
     windowing::RadioButton LeftChannelRadioButton, RightChannelRadioButton, BothChannelsRadioButton;
     windowing::CheckBox RemovePOPClicksCheckBox, EliminateHumCheckBox, ReduceHissCheckBox, NoiseReductionCheckBox;

@@ -16,11 +16,15 @@
 #include <vector>
 
 #include "blocktool/block_commands.h"
+#include "blocktool/block_file.h"
 #include "exports/scrubwell_effect.h"
-#include "host/block_file.h"
 #include "host/screenshot.h"
+#include "host/text_file.h"
 
 namespace {
+
+using scrubwell::blocktool::ReadBlockFile;
+using scrubwell::blocktool::WriteBlockFile;
 
 constexpr int kOpenEffect = 100;
 constexpr UINT kStartTour = WM_APP + 1;
@@ -63,7 +67,7 @@ std::string WithCarriageReturns(const std::string& text)
 void ShowReport()
 {
     TEffectParamBlock block {};
-    const bool loaded = LoadBlockFile(host.blockFile, block);
+    const bool loaded = ReadBlockFile(host.blockFile, block);
     std::string text = host.lastResult + "\r\nWM_PAINT requests received from the dialog: "
         + std::to_string(host.paintRequests) + "\r\nBlock file: " + host.blockFile + (loaded ? "" : " (new)")
         + "\r\n\r\n" + WithCarriageReturns(scrubwell::blocktool::Describe(block, false));
@@ -73,7 +77,7 @@ void ShowReport()
 int OpenEffect()
 {
     TEffectParamBlock block {};
-    LoadBlockFile(host.blockFile, block);
+    ReadBlockFile(host.blockFile, block);
     TWaveFormat format {};
     format.FormatTag = 1;
     format.Channels = host.mono ? 1 : 2;
@@ -82,7 +86,7 @@ int OpenEffect()
     format.BlockAlign = static_cast<uint16_t>(format.Channels * 2);
     format.AvgBytesPerSec = format.SamplesPerSec * format.BlockAlign;
     const int32_t result = host.showEffectDialog(host.window, 0, 0, format, &block);
-    SaveBlockFile(host.blockFile, block);
+    WriteBlockFile(host.blockFile, block);
     host.lastResult = "ShowEffectDialog returned " + std::to_string(result)
         + (result == 0        ? " (accepted)"
                 : result == 2 ? " (not accepted)"
@@ -163,11 +167,11 @@ void CALLBACK TourTick(HWND, UINT, UINT_PTR timer, DWORD)
 void RunTour()
 {
     TEffectParamBlock block {};
-    LoadBlockFile(host.blockFile, block);
+    ReadBlockFile(host.blockFile, block);
     WriteTextFile(host.tourDirectory + "\\block-before.txt", scrubwell::blocktool::Describe(block, false));
     SetTimer(nullptr, 0, 700, TourTick);
     const int result = OpenEffect();
-    LoadBlockFile(host.blockFile, block);
+    ReadBlockFile(host.blockFile, block);
     WriteTextFile(host.tourDirectory + "\\block-after.txt",
         "ShowEffectDialog returned " + std::to_string(result) + "\n\n" + scrubwell::blocktool::Describe(block, false));
     RedrawWindow(host.window, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);

@@ -57,10 +57,8 @@ int32_t RunDialogSession(void* parent, TEffectParamBlock* block)
 
     block->DialogOutcome = kOutcomeNotAccepted;
     EffectSettings& settings = dialogs.main->Settings();
-    // The effect options after the tool loads: their sliders and buttons check
-    // the tools' boxes, and the block has the last word on those. A failed
-    // load stops at once.
-    if (!settings.LoadSettings(block) || !settings.LoadEffectOptions(block))
+    // A failed load stops at once.
+    if (!settings.Load(block))
         return kSessionFailed;
     dialogs.main->OpenPage(LastPageIndex);
 
@@ -73,7 +71,7 @@ int32_t RunDialogSession(void* parent, TEffectParamBlock* block)
     default:
         break;
     }
-    dialogs.help->Close();
+    dialogs.help->Hide();
     return kSessionCompleted;
 }
 

@@ -41,6 +41,11 @@ bool EffectSettings::Check(ToggleControl& toolCheckBox)
     return toolCheckBox.Checked() || toolCheckBox.SetChecked(true);
 }
 
+bool EffectSettings::Load(TEffectParamBlock* block)
+{
+    return LoadSettings(block) && LoadEffectOptions(block);
+}
+
 bool EffectSettings::LoadSettings(TEffectParamBlock* block)
 {
     if (SCRUBWELL_FAULT_POINT("load"))

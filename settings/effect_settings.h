@@ -47,6 +47,10 @@ public:
 
     // Load and store: each returns true, or false as soon as a change handler
     // that it raised has failed; a failed load writes nothing after that point.
+    // Load: the whole block, as a session opens it. The effect options come
+    // after the tool loads: their sliders and buttons check the tools' boxes,
+    // and the block has the last word on those.
+    bool Load(TEffectParamBlock* block);
     bool LoadSettings(TEffectParamBlock* block);
     bool SetDefaults(TEffectParamBlock* block);
     bool LoadPopClickSettings(TEffectParamBlock* block);

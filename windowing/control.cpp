@@ -1,6 +1,6 @@
 #include "windowing/control.h"
 
-#include "windowing/messages.h"
+#include "windowing/form.h"
 
 namespace scrubwell::windowing {
 
@@ -11,7 +11,8 @@ bool Control::Visible() const
 
 bool Control::NotifyChanged() const
 {
-    return SendMessageA(GetAncestor(handle_, GA_ROOT), WM_CONTROL_CHANGED, 0, reinterpret_cast<LPARAM>(handle_)) != 0;
+    Form* form = Form::OfWindow(GetAncestor(handle_, GA_ROOT));
+    return !form || form->ControlChanged(handle_);
 }
 
 } // namespace scrubwell::windowing

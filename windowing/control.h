@@ -18,7 +18,6 @@ public:
     // Attributes
     HWND Handle() const { return handle_; }
     bool Visible() const; // the control's own visibility, whatever its parents'
-    bool Enabled() const { return IsWindowEnabled(handle_) != FALSE; }
 
     // Operations
     void Show(bool visible) const { ShowWindow(handle_, visible ? SW_SHOWNA : SW_HIDE); }
@@ -28,8 +27,8 @@ public:
 
 protected:
     // Tells the form that the program changed this control, so that the form
-    // raises the event Win32 does not send for programmatic changes; false
-    // when the event's handler failed.
+    // raises, right here, the event Win32 does not send for programmatic
+    // changes; false when the event's handler failed.
     bool NotifyChanged() const;
 
     HWND handle_ = nullptr;

@@ -9,7 +9,6 @@
 #include "windowing/accessible_control.h"
 #include "windowing/buttons.h"
 #include "windowing/live_objects.h"
-#include "windowing/messages.h"
 #include "windowing/window_classes.h"
 
 namespace scrubwell::windowing {
@@ -35,6 +34,16 @@ bool IsFocusableButton(HWND window)
 bool VisibleAndEnabled(HWND window)
 {
     return (GetWindowLongA(window, GWL_STYLE) & (WS_VISIBLE | WS_DISABLED)) == WS_VISIBLE;
+}
+
+// A control the user can put the focus on now: not a label, a frame or a
+// window that only holds others.
+bool TakesFocus(HWND window)
+{
+    if (!VisibleAndEnabled(window) || (GetWindowLongA(window, GWL_EXSTYLE) & WS_EX_CONTROLPARENT))
+        return false;
+    const LRESULT code = SendMessageA(window, WM_GETDLGCODE, 0, 0);
+    return code != 0 && !(code & DLGC_STATIC);
 }
 
 // The letter after the first single '&' of a caption, upper-cased; 0 if none.
@@ -67,6 +76,81 @@ HWND FindMnemonic(HWND first, char letter)
             return inner;
     }
     return nullptr;
+}
+
+// Where a group box's accelerator puts the focus: the first tab stop among the
+// controls that follow its frame, or, when none is a tab stop (a radio group
+// with no button checked), the first of them that takes the focus.
+HWND FirstInGroup(HWND frame)
+{
+    HWND firstFocusable = nullptr;
+    for (HWND window = GetWindow(frame, GW_HWNDNEXT); window && ButtonType(window) != BS_GROUPBOX;
+         window = GetWindow(window, GW_HWNDNEXT)) {
+        if (!TakesFocus(window))
+            continue;
+        if (GetWindowLongA(window, GWL_STYLE) & WS_TABSTOP)
+            return window;
+        if (!firstFocusable)
+            firstFocusable = window;
+    }
+    return firstFocusable;
+}
+
+// The window after window below root in tab order: depth first, a window
+// before its children, into hidden or disabled windows' children never; 0
+// after the last.
+HWND NextInTabOrder(HWND root, HWND window)
+{
+    if (VisibleAndEnabled(window))
+        if (const HWND child = GetWindow(window, GW_CHILD))
+            return child;
+    for (; window && window != root; window = GetParent(window))
+        if (const HWND next = GetWindow(window, GW_HWNDNEXT))
+            return next;
+    return nullptr;
+}
+
+// The neighbours of one window in a walk over candidates, going round: the
+// first and last candidates stand in for the missing ones.
+class Neighbours {
+public:
+    explicit Neighbours(HWND from)
+        : from_(from)
+    {
+    }
+    void Visit(HWND window, bool candidate)
+    {
+        if (window == from_) {
+            passed_ = true;
+            return;
+        }
+        if (!candidate)
+            return;
+        if (!first_)
+            first_ = window;
+        last_ = window;
+        if (!passed_)
+            before_ = window;
+        else if (!after_)
+            after_ = window;
+    }
+    HWND Before() const { return before_ ? before_ : last_; }
+    HWND After() const { return after_ ? after_ : first_; }
+
+private:
+    HWND from_;
+    HWND first_ = nullptr, last_ = nullptr, before_ = nullptr, after_ = nullptr;
+    bool passed_ = false;
+};
+
+// The tab stop before or after from below root; pages inside a tab control are
+// walked too, which the dialog manager does not do.
+HWND NeighbourTabStop(HWND root, HWND from, bool previous)
+{
+    Neighbours neighbours(from);
+    for (HWND window = GetWindow(root, GW_CHILD); window; window = NextInTabOrder(root, window))
+        neighbours.Visit(window, (GetWindowLongA(window, GWL_STYLE) & WS_TABSTOP) && TakesFocus(window));
+    return previous ? neighbours.Before() : neighbours.After();
 }
 
 HWND FindChildById(HWND parent, int id)
@@ -139,7 +223,7 @@ bool Form::Create()
         frame.right - frame.left, frame.bottom - frame.top, parent_, nullptr, ModuleInstance(), this);
     if (!window)
         return false;
-    ++Live().formWindows;
+    CountLive(&LiveObjects::formWindows, 1);
     creationFailed_ = false;
     if (!CreateControls() || creationFailed_) {
         DestroyWindow(window);
@@ -162,7 +246,7 @@ void Form::SetCaption(const char* caption)
         SetWindowTextA(handle_, caption);
 }
 
-void Form::Close()
+void Form::Hide()
 {
     if (handle_ && !running_)
         ShowWindow(handle_, SW_HIDE);
@@ -334,11 +418,6 @@ LRESULT Form::Dispatch(UINT message, WPARAM wParam, LPARAM lParam)
             Command(control, HIWORD(wParam));
         return 0;
     }
-    case WM_CONTROL_CHANGED: {
-        // The reply tells the control wrapper whether the handler succeeded.
-        const HWND control = reinterpret_cast<HWND>(lParam);
-        return RadioButton::IsRadioButton(control) ? Raise(control, Binding::kClick) : SliderMoved(control);
-    }
     case WM_VSCROLL:
     case WM_HSCROLL:
         if (lParam)
@@ -352,6 +431,12 @@ LRESULT Form::Dispatch(UINT message, WPARAM wParam, LPARAM lParam)
         }
         return 0;
     }
+    case WM_NEXTDLGCTL:
+        // Tab and Shift+Tab: the next tab stop in this form's own order.
+        if (!LOWORD(lParam))
+            if (const HWND next = NeighbourTabStop(handle_, GetFocus(), wParam != 0))
+                return DefDlgProcA(handle_, message, reinterpret_cast<WPARAM>(next), TRUE);
+        return DefDlgProcA(handle_, message, wParam, lParam);
     case WM_CLOSE:
         if (running_)
             SetModalResult(kModalCancel);
@@ -378,6 +463,19 @@ bool Form::Command(HWND control, WORD code)
     if (RadioButton::IsRadioButton(control))
         return RadioButton(control).SetChecked(true);
     return Raise(control, Binding::kClick);
+}
+
+bool Form::ControlChanged(HWND control)
+{
+    return RadioButton::IsRadioButton(control) ? Raise(control, Binding::kClick) : SliderMoved(control);
+}
+
+Form* Form::OfWindow(HWND window)
+{
+    char className[sizeof kFormClass + 1];
+    if (!window || !GetClassNameA(window, className, sizeof className) || lstrcmpiA(className, kFormClass) != 0)
+        return nullptr;
+    return reinterpret_cast<Form*>(GetWindowLongPtrA(window, GWLP_USERDATA));
 }
 
 bool Form::SliderMoved(HWND slider)
@@ -408,8 +506,8 @@ void Form::WindowGone()
 {
     for (int i = 0; i < fontCount_; ++i)
         DeleteObject(fonts_[i].font);
-    Live().fonts -= fontCount_;
-    --Live().formWindows;
+    CountLive(&LiveObjects::fonts, -fontCount_);
+    CountLive(&LiveObjects::formWindows, -1);
     fontCount_ = 0;
     bindingCount_ = 0;
     SetWindowLongPtrA(handle_, GWLP_USERDATA, 0);
@@ -425,6 +523,7 @@ bool Form::PreviewMessage(MSG& message)
     if (PreviewKey(message))
         return true;
     switch (message.message) {
+    case WM_SYSKEYDOWN: // a key with Alt held: the preview sees it, nothing else here does
     case WM_KEYDOWN: {
         if (design_.keyPreview) {
             WORD key = static_cast<WORD>(message.wParam);
@@ -439,6 +538,8 @@ bool Form::PreviewMessage(MSG& message)
                 return true;
             }
         }
+        if (message.message == WM_SYSKEYDOWN)
+            return false;
         const bool control = GetKeyState(VK_CONTROL) < 0;
         const bool shift = GetKeyState(VK_SHIFT) < 0;
         switch (message.wParam) {
@@ -448,7 +549,7 @@ bool Form::PreviewMessage(MSG& message)
         case VK_UP:
         case VK_RIGHT:
         case VK_DOWN:
-            return MoveFocusAmongButtons(GetFocus(), message.wParam == VK_LEFT || message.wParam == VK_UP);
+            return MoveFocusToNeighbour(GetFocus(), message.wParam == VK_LEFT || message.wParam == VK_UP);
         default:
             return false;
         }
@@ -465,29 +566,16 @@ bool Form::PreviewMessage(MSG& message)
     }
 }
 
-bool Form::MoveFocusAmongButtons(HWND focus, bool previous)
+bool Form::MoveFocusToNeighbour(HWND focus, bool previous)
 {
     if (!focus || !IsFocusableButton(focus))
         return false;
-    // The neighbours of focus among its sibling buttons, the first and last
-    // of them for going round.
-    HWND first = nullptr, last = nullptr, before = nullptr, after = nullptr;
-    bool passed = false;
-    for (HWND sibling = GetWindow(GetParent(focus), GW_CHILD); sibling; sibling = GetWindow(sibling, GW_HWNDNEXT)) {
-        if (sibling != focus && !(IsFocusableButton(sibling) && VisibleAndEnabled(sibling)))
-            continue;
-        if (!first)
-            first = sibling;
-        last = sibling;
-        if (sibling == focus)
-            passed = true;
-        else if (!passed)
-            before = sibling;
-        else if (!after)
-            after = sibling;
-    }
-    const HWND next = previous ? (before ? before : last) : (after ? after : first);
-    if (next == focus)
+    // Among the siblings that can take the focus, in tab order, tab stop or not.
+    Neighbours neighbours(focus);
+    for (HWND sibling = GetWindow(GetParent(focus), GW_CHILD); sibling; sibling = GetWindow(sibling, GW_HWNDNEXT))
+        neighbours.Visit(sibling, TakesFocus(sibling));
+    const HWND next = previous ? neighbours.Before() : neighbours.After();
+    if (!next)
         return true;
     SendMessageA(handle_, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(next), TRUE);
     if (RadioButton::IsRadioButton(next) && !RadioButton(next).Checked())
@@ -520,8 +608,7 @@ bool Form::Mnemonic(WPARAM character)
         return false;
     const LONG type = ButtonType(target);
     if (type == BS_GROUPBOX) {
-        // A group box hands the focus to its first tab stop.
-        if (const HWND next = GetNextDlgTabItem(handle_, target, FALSE))
+        if (const HWND next = FirstInGroup(target))
             SendMessageA(handle_, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(next), TRUE);
     } else if (type == BS_PUSHBUTTON || type == BS_DEFPUSHBUTTON) {
         // Pressed where the focus is, without taking it.
@@ -573,7 +660,7 @@ HWND Form::CreateContainer(HWND parent, const Rect& bounds, bool visible)
     return CreateChild(kContainerClass, "", visible ? WS_VISIBLE : 0, parent, bounds, nullptr, WS_EX_CONTROLPARENT);
 }
 
-HWND Form::CreateGroupBox(HWND parent, const Rect& bounds, const char* caption)
+HWND Form::CreateFramedGroup(HWND parent, const Rect& bounds, const char* caption)
 {
     const HWND container = CreateContainer(parent, bounds);
     const HWND frame = CreateChild("Button", caption, WS_VISIBLE | WS_GROUP | BS_GROUPBOX, container,
@@ -609,7 +696,7 @@ HFONT Form::Font(const FontSpec& wanted)
         return nullptr;
     }
     fonts_[fontCount_++] = FontEntry { wanted, font };
-    ++Live().fonts;
+    CountLive(&LiveObjects::fonts, 1);
     return font;
 }
 

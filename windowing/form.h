@@ -78,13 +78,20 @@ public:
     int ShowModal();
     void SetModalResult(int result);
     // Hides the form when it is not running modally.
-    void Close();
+    void Hide();
     void ShowWindowNow();
 
     // Events
     void OnClick(const Control& control, Handler handler); // push button clicked, radio button newly checked
     void OnSliderChange(const TrackBar& slider, Handler handler);
     void OnPageChange(const TabControl& tabs, Handler handler); // user page changes only
+
+    // The program changed control (a slider's range or position, a radio
+    // button newly checked): raises its event as user input would; false when
+    // the handler failed, which also ends the modal run.
+    bool ControlChanged(HWND control);
+    // The form whose window this is, or null.
+    static Form* OfWindow(HWND window);
 
     static LRESULT CALLBACK WindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
@@ -126,7 +133,7 @@ protected:
     // A window that holds controls and passes their notifications on to the form.
     HWND CreateContainer(HWND parent, const Rect& bounds, bool visible = true);
     // A container with a group-box frame and caption over its whole area.
-    HWND CreateGroupBox(HWND parent, const Rect& bounds, const char* caption);
+    HWND CreateFramedGroup(HWND parent, const Rect& bounds, const char* caption);
     // A lowered box behind its siblings.
     HWND CreateBevel(HWND parent, const Rect& bounds);
 
@@ -152,7 +159,7 @@ private:
     // Runs the control's handler of that kind; a failure ends the modal run.
     bool Raise(HWND control, Binding::Kind kind);
     bool PreviewMessage(MSG& message);
-    bool MoveFocusAmongButtons(HWND focus, bool previous);
+    bool MoveFocusToNeighbour(HWND focus, bool previous);
     bool SwitchPage(bool previous);
     bool Mnemonic(WPARAM character);
     void WindowGone();

@@ -28,7 +28,6 @@ RECT TabControl::PageArea() const
     RECT area {};
     GetClientRect(handle_, &area);
     SendMessageA(handle_, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&area));
-    MapWindowPoints(handle_, GetParent(handle_), reinterpret_cast<POINT*>(&area), 2);
     return area;
 }
 
@@ -70,10 +69,7 @@ bool TabControl::Owns(HWND focus) const
         return false;
     if (focus == handle_)
         return true;
-    for (int i = 0; i < PageCount(); ++i)
-        if (IsChild(Page(i), focus))
-            return true;
-    return false;
+    return IsChild(handle_, focus) != FALSE;
 }
 
 } // namespace scrubwell::windowing

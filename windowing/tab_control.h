@@ -1,5 +1,6 @@
-// TabControl: a tab strip over pages. Each tab item carries its page window
-// in its item data, so the wrapper needs no state of its own.
+// TabControl: a tab strip over pages. The pages are its children, so that
+// nothing it paints can cover them; each tab item carries its page window in
+// its item data, so the wrapper needs no state of its own.
 #pragma once
 
 #include "windowing/control.h"
@@ -15,7 +16,7 @@ public:
     int ActivePageIndex() const;
     HWND Page(int index) const;
     HWND ActivePage() const { return Page(ActivePageIndex()); }
-    RECT PageArea() const; // the display area, in the parent's client coordinates
+    RECT PageArea() const; // the display area, in the control's client coordinates
 
     // Operations
     void AddPage(const char* caption, HWND page) const;

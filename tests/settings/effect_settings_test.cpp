@@ -17,8 +17,7 @@ struct Session {
     explicit Session(const TEffectParamBlock& initial)
         : block(initial)
     {
-        model.settings.LoadSettings(&block);
-        model.settings.LoadEffectOptions(&block);
+        model.settings.Load(&block);
     }
     void Accept() { ASSERT_TRUE(model.settings.OKButtonClick()); }
     TEffectParamBlock block;

@@ -13,13 +13,12 @@ namespace {
 
 using scrubwell::blocktool::DialogChoices;
 
-// Moves a slider as a drag of its thumb does.
-void Drag(DialogDriver& d, HWND slider, int position)
+// Moves a slider as a drag of its thumb does; the handler has run on return.
+void Drag(HWND slider, int position)
 {
     SendMessageA(slider, TBM_SETPOS, TRUE, position);
     SendMessageA(
         GetParent(slider), WM_VSCROLL, MAKEWPARAM(TB_THUMBPOSITION, position), reinterpret_cast<LPARAM>(slider));
-    d.Settle();
 }
 
 void SetCheck(DialogDriver& d, const char* caption, bool checked)
@@ -60,7 +59,7 @@ TEST(BlockToolAgainstDialog, SetWritesTheDialogsBytes)
             const std::optional<int> positions[] = { choices.popClick, choices.humWidth, choices.hiss, choices.gate };
             for (int page = 0; page < 4; ++page)
                 if (positions[page])
-                    Drag(d, d.Slider(page), *positions[page]);
+                    Drag(d.Slider(page), *positions[page]);
             if (choices.humHertz)
                 d.Click(d.Button(*choices.humHertz == 60 ? "60 Hz House Current (&North America)"
                                                          : "50 Hz Mains Power (&Europe and Asia)"));

@@ -12,6 +12,22 @@ constexpr char kHostClass[] = "ScrubwellTestHost";
 
 TestHost* currentHost = nullptr;
 
+// The message the driver waits for the dialog's thread to take from its queue.
+struct AwaitedMessage {
+    std::atomic<UINT> message { 0 }, alsoMessage { 0 };
+    std::atomic<WPARAM> wParam { 0 };
+    std::atomic<bool> taken { false };
+} awaited;
+
+LRESULT CALLBACK NoteRetrieval(int code, WPARAM removal, LPARAM lParam)
+{
+    const auto* message = reinterpret_cast<const MSG*>(lParam);
+    if (code == HC_ACTION && removal == PM_REMOVE && message->wParam == awaited.wParam
+        && (message->message == awaited.message || message->message == awaited.alsoMessage))
+        awaited.taken = true;
+    return CallNextHookEx(nullptr, code, removal, lParam);
+}
+
 LRESULT CALLBACK TestHostProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
     if (currentHost) {
@@ -96,6 +112,7 @@ TestHost::~TestHost()
 DialogDriver::DialogDriver(HWND hostWindow, DWORD thread)
     : host(hostWindow)
     , hostThread(thread)
+    , retrievals_(SetWindowsHookExA(WH_GETMESSAGE, NoteRetrieval, nullptr, thread))
 {
     WaitUntil(
         [&] {
@@ -115,6 +132,12 @@ DialogDriver::DialogDriver(HWND hostWindow, DWORD thread)
         GetGUIThreadInfo(hostThread, &info);
         return dialog && info.hwndActive == dialog && info.hwndFocus && IsChild(dialog, info.hwndFocus);
     });
+}
+
+DialogDriver::~DialogDriver()
+{
+    if (retrievals_)
+        UnhookWindowsHookEx(retrievals_);
 }
 
 HWND DialogDriver::Button(const std::string& caption, HWND parent) const
@@ -185,7 +208,7 @@ std::string DialogDriver::Text(HWND window)
 void DialogDriver::SetFocusTo(HWND control) const
 {
     SendMessageA(GetAncestor(control, GA_ROOT), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(control), TRUE);
-    Settle();
+    WaitUntil([&] { return Focus() == control; });
 }
 
 void DialogDriver::SelectPageByMouse(int index) const
@@ -194,8 +217,9 @@ void DialogDriver::SelectPageByMouse(int index) const
     SendMessageA(Tabs(), TCM_GETITEMRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item));
     const LPARAM point = MAKELPARAM((item.left + item.right) / 2, (item.top + item.bottom) / 2);
     PostMessageA(Tabs(), WM_LBUTTONDOWN, MK_LBUTTON, point);
+    ExpectRetrieval(WM_LBUTTONUP, 0);
     PostMessageA(Tabs(), WM_LBUTTONUP, 0, point);
-    Settle();
+    AwaitHandled();
 }
 
 HWND DialogDriver::OpenHelp() const
@@ -232,15 +256,28 @@ void DialogDriver::Keys(std::initializer_list<WORD> chord) const
         input.ki.dwFlags = KEYEVENTF_KEYUP;
         inputs.push_back(input);
     }
+    // The first key is released last; with Alt held its release may be a
+    // system key message.
+    ExpectRetrieval(WM_KEYUP, *chord.begin(), WM_SYSKEYUP);
     SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
-    Settle();
+    AwaitHandled();
 }
+
+namespace {
+
+// The bound of a wait: 3 s, or SCRUBWELL_WAIT_MS on a slow (emulated) machine.
+int DefaultBound()
+{
+    static const char* const slowMachineBound = std::getenv("SCRUBWELL_WAIT_MS");
+    return slowMachineBound ? std::atoi(slowMachineBound) : 3000;
+}
+
+} // namespace
 
 bool DialogDriver::WaitUntil(const std::function<bool()>& condition, int milliseconds)
 {
-    static const char* const slowMachineBound = std::getenv("SCRUBWELL_WAIT_MS");
     if (milliseconds == 0)
-        milliseconds = slowMachineBound ? std::atoi(slowMachineBound) : 3000;
+        milliseconds = DefaultBound();
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(milliseconds);
     while (!condition()) {
         if (std::chrono::steady_clock::now() > deadline)
@@ -250,16 +287,23 @@ bool DialogDriver::WaitUntil(const std::function<bool()>& condition, int millise
     return true;
 }
 
-void DialogDriver::Settle() const
+void DialogDriver::ExpectRetrieval(UINT message, WPARAM wParam, UINT alsoMessage) const
 {
-    // Input and posted messages are handled in turn; a few round trips of
-    // sent messages let the dialog's thread get through them.
-    for (int i = 0; i < 3; ++i) {
-        Sleep(15);
-        DWORD_PTR ignored;
-        if (IsWindowVisible(dialog))
-            SendMessageTimeoutA(dialog, WM_NULL, 0, 0, SMTO_NORMAL, 200, &ignored);
-    }
+    awaited.taken = false;
+    awaited.message = message;
+    awaited.alsoMessage = alsoMessage;
+    awaited.wParam = wParam;
+}
+
+void DialogDriver::AwaitHandled() const
+{
+    if (!WaitUntil([&] { return awaited.taken || !IsWindowVisible(dialog); }))
+        ADD_FAILURE() << "the dialog's thread did not take message " << awaited.message;
+    // A sent message is handled only when the thread asks for its next
+    // message, so its answer comes after the taken one has been dispatched.
+    DWORD_PTR ignored;
+    if (IsWindowVisible(dialog))
+        SendMessageTimeoutA(dialog, WM_NULL, 0, 0, SMTO_NORMAL, DefaultBound(), &ignored);
 }
 
 namespace {

@@ -28,6 +28,7 @@ public:
 class DialogDriver {
 public:
     DialogDriver(HWND host, DWORD hostThread);
+    ~DialogDriver();
 
     // Attributes of the dialog, read through messages.
     HWND dialog = nullptr; // the main dialog, visible
@@ -61,8 +62,14 @@ public:
     // Waits for a condition; false after the timeout: by default 3 s, or
     // SCRUBWELL_WAIT_MS on a slow (emulated) machine.
     static bool WaitUntil(const std::function<bool()>& condition, int milliseconds = 0);
-    // Lets the dialog's thread work off what is queued.
-    void Settle() const;
+
+private:
+    // Before sending input or posting: the message to wait for.
+    void ExpectRetrieval(UINT message, WPARAM wParam, UINT alsoMessage = 0) const;
+    // Waits until the dialog's thread has taken the expected message from its
+    // queue and handled it, or the dialog has closed.
+    void AwaitHandled() const;
+    HHOOK retrievals_ = nullptr;
 };
 
 // Runs ShowEffectDialog over block on this thread while script drives the

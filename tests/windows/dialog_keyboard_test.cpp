@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <string>
 
 #include "tests/windows/dialog_driver.h"
 
@@ -26,19 +27,26 @@ protected:
 
 TEST_F(DialogKeyboardTest, EscapeClosesWithoutStoringWhereverTheFocusIs)
 {
-    const char* targets[] = { "slider", "check box", "button" };
-    for (const char* target : targets) {
-        SCOPED_TRACE(target);
+    struct Case {
+        const char* target;
+        bool alt; // the handler does not look at the modifiers
+    };
+    const Case cases[] = { { "slider", false }, { "check box", false }, { "button", false }, { "button", true } };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.target) + (c.alt ? " with Alt" : ""));
         std::memset(&block, 0, sizeof block);
         const int32_t result = Run([&](DialogDriver& d) {
-            HWND control = std::strcmp(target, "slider") == 0 ? d.Slider(0)
-                : std::strcmp(target, "check box") == 0       ? d.Button("Remove &Pops and Clicks")
-                                                              : d.Button("&Help");
+            HWND control = std::strcmp(c.target, "slider") == 0 ? d.Slider(0)
+                : std::strcmp(c.target, "check box") == 0       ? d.Button("Remove &Pops and Clicks")
+                                                                : d.Button("&Help");
             d.SetFocusTo(control);
             EXPECT_EQ(control, d.Focus());
             d.Keys({ VK_UP }); // moves the slider (or the focus), which a cancel must not store
             d.SetFocusTo(control);
-            d.Keys({ VK_ESCAPE });
+            if (c.alt)
+                d.Keys({ VK_MENU, VK_ESCAPE });
+            else
+                d.Keys({ VK_ESCAPE });
             EXPECT_TRUE(DialogDriver::WaitUntil([&] { return !IsWindowVisible(d.dialog); }));
         });
         EXPECT_EQ(2, result);
@@ -46,6 +54,32 @@ TEST_F(DialogKeyboardTest, EscapeClosesWithoutStoringWhereverTheFocusIs)
         EXPECT_EQ(0, block.GateValid) << "nothing stored";
         EXPECT_EQ(2500, block.ClickThreshold);
     }
+}
+
+TEST_F(DialogKeyboardTest, ArrowKeysOnAButtonMoveToTheNeighbourOfTheSameParent)
+{
+    struct Case {
+        const char* from;
+        WORD key;
+        const char* to; // null: the tab strip
+    };
+    const Case cases[] = {
+        { "&Start Processing", VK_LEFT, nullptr }, { "&Start Processing", VK_RIGHT, "Cancel" },
+        { "&Help", VK_DOWN, nullptr }, // round to the first
+        { "Remove &Pops and Clicks", VK_RIGHT, "Eliminate H&um" }, // not a tab stop
+        { "Eliminate H&um", VK_DOWN, "&Noise Gate" },
+        { "Remove &Pops and Clicks", VK_UP, "Reduce H&iss" }, // round to the last
+    };
+    const int32_t result = Run([&](DialogDriver& d) {
+        for (const Case& c : cases) {
+            SCOPED_TRACE(std::string(c.from) + " key " + std::to_string(c.key));
+            d.SetFocusTo(d.Button(c.from));
+            d.Keys({ c.key });
+            EXPECT_EQ(c.to ? d.Button(c.to) : d.Tabs(), d.Focus());
+        }
+        d.Keys({ VK_ESCAPE });
+    });
+    EXPECT_EQ(2, result);
 }
 
 TEST_F(DialogKeyboardTest, EnterOnASliderOrCheckBoxPressesStartProcessing)
@@ -130,9 +164,9 @@ TEST_F(DialogKeyboardTest, AltNDependsOnTheShowingPage)
     EXPECT_EQ(1, block.Hum60Hz);
 }
 
-TEST_F(DialogKeyboardTest, AltFFocusesTheFrequencyOrTheToolChoice)
+TEST_F(DialogKeyboardTest, AltFAndAltOFocusTheFirstControlOfTheirGroup)
 {
-    const int32_t result = Run([&](DialogDriver& d) {
+    int32_t result = Run([&](DialogDriver& d) {
         d.Keys({ VK_MENU, 'F' });
         EXPECT_EQ(d.Button("Remove &Pops and Clicks"), d.Focus());
         d.SetFocusTo(d.Tabs());
@@ -144,6 +178,16 @@ TEST_F(DialogKeyboardTest, AltFFocusesTheFrequencyOrTheToolChoice)
         d.Keys({ VK_DOWN });
         EXPECT_EQ(d.Button("Apply to &Left Channel Only"), d.Focus());
         EXPECT_TRUE(d.Checked(d.Button("Apply to &Left Channel Only")));
+        d.Keys({ VK_ESCAPE });
+    });
+    EXPECT_EQ(2, result);
+    // A block can leave every channel button unchecked: Alt+O then goes to the
+    // first of them, not on to "Start Processing".
+    std::memset(&block, 0, sizeof block);
+    block.LeftOnlyChosen = 2;
+    result = Run([&](DialogDriver& d) {
+        d.Keys({ VK_MENU, 'O' });
+        EXPECT_EQ(d.Button("Apply to &Both Channels"), d.Focus());
         d.Keys({ VK_ESCAPE });
     });
     EXPECT_EQ(2, result);

@@ -1,6 +1,7 @@
 // The main dialog's window and every control at its designed place and size.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 #include <functional>
 #include <vector>
@@ -163,7 +164,6 @@ TEST_F(DialogLayoutTest, PagesFillTheTabControlsDisplayArea)
         RECT area;
         GetClientRect(d.Tabs(), &area);
         SendMessageA(d.Tabs(), TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&area));
-        MapWindowPoints(d.Tabs(), d.dialog, reinterpret_cast<POINT*>(&area), 2);
         const char* captions[] = { "Remove Pops and Clicks Settings", "Eliminate Hum Settings", "Reduce Hiss Settings",
             "Noise Gate Settings" };
         for (int i = 0; i < 4; ++i) {
@@ -174,6 +174,7 @@ TEST_F(DialogLayoutTest, PagesFillTheTabControlsDisplayArea)
             item.cchTextMax = sizeof text;
             SendMessageA(d.Tabs(), TCM_GETITEMA, i, reinterpret_cast<LPARAM>(&item));
             EXPECT_STREQ(captions[i], text);
+            EXPECT_EQ(d.Tabs(), GetParent(d.Page(i))) << i;
             const RECT page = InParent(d.Page(i));
             EXPECT_EQ(area.left, page.left) << i;
             EXPECT_EQ(area.top, page.top) << i;
@@ -181,6 +182,39 @@ TEST_F(DialogLayoutTest, PagesFillTheTabControlsDisplayArea)
             EXPECT_EQ(area.bottom, page.bottom) << i;
             EXPECT_EQ(i == 0, IsWindowVisible(d.Page(i)) != FALSE) << i;
         }
+        d.Click(d.Button("Cancel"));
+    });
+}
+
+// The pixels the dialog shows where window is, read back from the dialog's
+// window.
+std::vector<COLORREF> PixelsOf(HWND dialog, HWND window)
+{
+    RECT bounds;
+    GetWindowRect(window, &bounds);
+    MapWindowPoints(HWND_DESKTOP, dialog, reinterpret_cast<POINT*>(&bounds), 2);
+    std::vector<COLORREF> pixels;
+    const HDC dc = GetDC(dialog);
+    for (int y = bounds.top; y < bounds.bottom; ++y)
+        for (int x = bounds.left; x < bounds.right; ++x)
+            pixels.push_back(GetPixel(dc, x, y));
+    ReleaseDC(dialog, dc);
+    return pixels;
+}
+
+TEST_F(DialogLayoutTest, ARepaintOfTheTabControlAloneLeavesThePageShowing)
+{
+    RunDialog(plugin, host, block, [](DialogDriver& d) {
+        const HWND heading = FindChild(d.dialog, "Static", "Pop and Click Removal");
+        const COLORREF face = GetSysColor(COLOR_BTNFACE);
+        std::vector<COLORREF> shown;
+        ASSERT_TRUE(DialogDriver::WaitUntil([&] {
+            shown = PixelsOf(d.dialog, heading);
+            return std::count(shown.begin(), shown.end(), face) < static_cast<ptrdiff_t>(shown.size());
+        })) << "the heading's text is on the screen";
+        RedrawWindow(d.Tabs(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+        EXPECT_TRUE(DialogDriver::WaitUntil([&] { return !GetUpdateRect(d.Tabs(), nullptr, FALSE); }));
+        EXPECT_TRUE(shown == PixelsOf(d.dialog, heading)) << "the heading is painted over";
         d.Click(d.Button("Cancel"));
     });
 }

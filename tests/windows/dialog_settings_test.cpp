@@ -31,8 +31,7 @@ TEffectParamBlock ModelResult(TEffectParamBlock block, uint16_t channels, bool a
     const int32_t header[4] = { 1, 0, 2, 0 };
     std::memcpy(block.BlockHeader, header, sizeof header);
     DialogModel model;
-    model.settings.LoadSettings(&block);
-    model.settings.LoadEffectOptions(&block);
+    model.settings.Load(&block);
     if (accept)
         model.settings.OKButtonClick();
     return block;

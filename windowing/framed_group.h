@@ -1,4 +1,5 @@
-// GroupBox: a container whose first child is the framed caption.
+// FramedGroup: a container window that holds a group of controls; its first
+// child is the group-box frame with the caption, drawn over its whole area.
 #pragma once
 
 #include "settings/effect_controls.h"
@@ -6,7 +7,7 @@
 
 namespace scrubwell::windowing {
 
-class GroupBox : public Control, public EnableControl {
+class FramedGroup : public Control, public EnableControl {
 public:
     using Control::Control;
     Control Frame() const { return Control(GetWindow(handle_, GW_CHILD)); }
