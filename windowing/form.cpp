@@ -682,7 +682,7 @@ HWND Form::CreateBevel(HWND parent, const Rect& bounds)
 HFONT Form::Font(const FontSpec& wanted)
 {
     for (int i = 0; i < fontCount_; ++i)
-        if (fonts_[i].spec == wanted)
+        if (fonts_[i].request == wanted)
             return fonts_[i].font;
     if (fontCount_ == kMaxFonts) {
         creationFailed_ = true;

@@ -145,7 +145,7 @@ private:
         int lastPosition;
     };
     struct FontEntry {
-        FontSpec spec;
+        FontSpec request;
         HFONT font;
     };
     static constexpr int kMaxBindings = 16;
