@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "block/block_stamp.h"
 #include "block/common.h"
 #include "block/hisscommon.h"
 #include "settings/dialog_model.h"
@@ -13,13 +14,6 @@
 
 namespace scrubwell::blocktool {
 namespace {
-
-// What a call does to the block before the dialog loads it.
-void Stamp(TEffectParamBlock& block)
-{
-    std::memcpy(block.BlockHeader, kBlockHeader, sizeof kBlockHeader);
-    block.DialogOutcome = kOutcomeNotAccepted;
-}
 
 std::string RangeError(const char* option, int value, int low, int high)
 {
@@ -153,9 +147,11 @@ std::string ApplyChoices(TEffectParamBlock& block, const DialogChoices& choices)
         return "the block's wave format has " + std::to_string(result.WaveFormat.Channels)
             + " channel(s): the dialog offers no channel choice (see --format-channels)";
 
-    Stamp(result);
+    const TWaveFormat format = result.WaveFormat;
+    StampBlock(result, format);
+    MarkNotAccepted(result);
     DialogModel model;
-    model.settings.Load(&result);
+    model.controller.Load(&result);
     // As a user would: the sliders (each checks its tool), the frequency,
     // then the tool boxes and the channel.
     if (choices.popClick)
@@ -184,7 +180,7 @@ std::string ApplyChoices(TEffectParamBlock& block, const DialogChoices& choices)
                                      : model.BothChannelsRadioButton)
             .SetChecked(true);
     }
-    model.settings.OKButtonClick();
+    model.controller.OKButtonClick();
     block = result;
     return "";
 }
@@ -254,7 +250,7 @@ std::string Describe(const TEffectParamBlock& b, bool json)
     // Where the dialog would open.
     TEffectParamBlock copy = b;
     DialogModel model;
-    model.settings.Load(&copy);
+    model.controller.Load(&copy);
     std::vector<std::string> tools;
     if (model.RemovePOPClicksCheckBox.Checked())
         tools.push_back("pop");
@@ -288,9 +284,9 @@ std::vector<std::string> Replacements(const TEffectParamBlock& block)
     // The block as loaded, and as then stored without a change.
     TEffectParamBlock stored = block;
     DialogModel model;
-    model.settings.Load(&stored);
+    model.controller.Load(&stored);
     const TEffectParamBlock afterLoad = stored;
-    model.settings.OKButtonClick();
+    model.controller.OKButtonClick();
 
     auto replaced
         = [&](const std::string& name, const std::string& from, const std::string& to, const std::string& why) {

@@ -2,6 +2,7 @@
 #include "dialogs/scrubwell_help_form.h"
 
 #include "dialogs/help_texts.h"
+#include "dialogs/scrubwell_help_layout.h"
 #include "settings/fault_point.h"
 #include "windowing/accessible_control.h"
 
@@ -11,8 +12,7 @@ const char kTutorialsAddress[] = "https://www.kestrune.com/howto/";
 
 namespace {
 
-constexpr windowing::FontSpec kTitleFont { "MS Sans Serif", 16, true, false };
-constexpr DWORD kMemoStyle = WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL;
+using namespace help_layout;
 
 bool IsTextBox(HWND window)
 {
@@ -25,6 +25,7 @@ bool IsTextBox(HWND window)
 TScrubwellHelpForm::TScrubwellHelpForm()
     : Form(Design { WS_POPUP | WS_CAPTION, 494, 362, false, 279, 185, false })
 {
+    UseLayout(kRows, kRowCount, windows_);
     FormCreate();
 }
 
@@ -39,14 +40,10 @@ void TScrubwellHelpForm::FormCreate()
 
 bool TScrubwellHelpForm::CreateControls()
 {
-    if (SCRUBWELL_FAULT_POINT("help window"))
+    if (SCRUBWELL_FAULT_POINT("help window") || !CreateRows())
         return false;
-    const HWND form = Handle();
-    HelpLabel = windowing::StaticText(CreateChild("Static", "Pops and Clicks Removal Help",
-        WS_VISIBLE | SS_CENTER | SS_NOPREFIX, form, { 17, 7, 465, 24 }, Font(kTitleFont)));
-    CloseButton = windowing::PushButton(CreateChild(
-        "Button", "&Close", WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON, form, { 189, 333, 115, 25 }, FormFont()));
-    SendMessageA(form, DM_SETDEFID, GetDlgCtrlID(CloseButton.Handle()), 0);
+    HelpLabel = windowing::StaticText(windows_[kHelpLabel]);
+    CloseButton = windowing::PushButton(windows_[kCloseButton]);
     OnClick(CloseButton, windowing::Handler::Of<TScrubwellHelpForm, &TScrubwellHelpForm::CloseButtonClick>(this));
     return true;
 }
@@ -55,23 +52,12 @@ bool TScrubwellHelpForm::CreateTextBoxes()
 {
     if (HumMemo.Handle())
         return true;
-    // In tab order: the label, three texts, Close, the noise gate's text.
-    const HWND form = Handle();
-    HWND previous = HelpLabel.Handle();
-    auto memo = [&](const windowing::Rect& bounds) {
-        const HWND box = CreateChild("Edit", "", kMemoStyle, form, bounds, FormFont(), WS_EX_CLIENTEDGE);
-        if (box)
-            SetWindowPos(box, previous, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-        previous = box;
-        return windowing::Memo(box);
-    };
-    HumMemo = memo({ 14, 48, 465, 273 });
-    HissMemo = memo({ 12, 48, 465, 273 });
-    POPClickMemo = memo({ 14, 48, 465, 273 });
-    previous = CloseButton.Handle();
-    NoiseReductionMemo = memo({ 11, 48, 465, 273 });
-    if (!HumMemo.Handle() || !HissMemo.Handle() || !POPClickMemo.Handle() || !NoiseReductionMemo.Handle())
+    if (!CreateRows(kLaterRows))
         return false;
+    HumMemo = windowing::Memo(windows_[kHumMemo]);
+    HissMemo = windowing::Memo(windows_[kHissMemo]);
+    POPClickMemo = windowing::Memo(windows_[kPOPClickMemo]);
+    NoiseReductionMemo = windowing::Memo(windows_[kNoiseReductionMemo]);
     // Each text box is named by the title above it.
     const windowing::Memo* texts[] = { &HumMemo, &HissMemo, &POPClickMemo, &NoiseReductionMemo };
     for (const windowing::Memo* text : texts)

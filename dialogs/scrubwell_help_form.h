@@ -1,6 +1,7 @@
 // TScrubwellHelpForm: the help window for the tool of the active page.
 #pragma once
 
+#include "dialogs/scrubwell_help_layout.h"
 #include "windowing/buttons.h"
 #include "windowing/form.h"
 #include "windowing/memo.h"
@@ -42,6 +43,7 @@ private:
     bool CloseButtonClick();
 
     bool closeHadFocus_ = false;
+    HWND windows_[help_layout::kRowCount] = {};
 };
 
 } // namespace scrubwell

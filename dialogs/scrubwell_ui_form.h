@@ -1,14 +1,14 @@
 // TScrubwellUIForm: the main effect dialog.
 #pragma once
 
-#include "settings/effect_settings.h"
+#include "dialogs/scrubwell_ui_layout.h"
+#include "settings/dialog_controller.h"
 #include "settings/short_text.h"
 #include "windowing/buttons.h"
+#include "windowing/deferred_controls.h"
 #include "windowing/form.h"
-#include "windowing/framed_group.h"
-#include "windowing/static_text.h"
+#include "windowing/group_box.h"
 #include "windowing/tab_control.h"
-#include "windowing/track_bar.h"
 
 namespace scrubwell {
 
@@ -16,25 +16,32 @@ class TScrubwellUIForm : public windowing::Form {
 public:
     TScrubwellUIForm();
 
-    EffectSettings& Settings() { return settings_; }
+    DialogController& Controller() { return controller_; }
     // Index of the active page: 0 pop and click, 1 hum, 2 hiss, 3 noise gate.
     int ActivePageIndex() const;
-    // Opens a page as the program does (no page-change event); other values open the first.
-    void OpenPage(int index);
+    // Opens a page as the program does (no page-change event); other values
+    // open the first. False when its windows could not be made.
+    bool OpenPage(int index);
 
-    // Controls, by their layout names.
+    // Controls, by their layout names. The controls on the pages get their
+    // windows when their page is first shown.
     windowing::TabControl EffectsPageControl;
     HWND POPClickTab = nullptr, HumTab = nullptr, HissTab = nullptr, NoiseReductionTab = nullptr;
-    windowing::TrackBar POPClickTrackBar, HumTrackBar, HissTrackBar, NoiseThresholdTrackBar;
-    windowing::StaticText POPClickThresholdBox, HumBandWidthBox, HissDBBox, NoiseThresholdStaticText;
-    windowing::FramedGroup HumOptions, StereoOptionsGroupBox, EffectOptionGroupBox;
-    windowing::RadioButton HouseCurrentRadioButton, MainsPowerRadioButton;
+    windowing::DeferredTrackBar POPClickTrackBar { 0, 4 }, HumTrackBar { 0, 4 }, HissTrackBar { 0, 100 },
+        NoiseThresholdTrackBar { 0, 100 };
+    windowing::DeferredStaticText POPClickThresholdBox { main_layout::kRows[main_layout::kPOPClickThresholdBox].text },
+        HumBandWidthBox { main_layout::kRows[main_layout::kHumBandWidthBox].text },
+        HissDBBox { main_layout::kRows[main_layout::kHissDBBox].text },
+        NoiseThresholdStaticText { main_layout::kRows[main_layout::kNoiseThresholdStaticText].text };
+    windowing::DeferredRadioButton HouseCurrentRadioButton { true }, MainsPowerRadioButton { false };
+    windowing::GroupBox StereoOptionsGroupBox;
     windowing::RadioButton LeftChannelRadioButton, RightChannelRadioButton, BothChannelsRadioButton;
     windowing::CheckBox RemovePOPClicksCheckBox, EliminateHumCheckBox, ReduceHissCheckBox, NoiseReductionCheckBox;
     windowing::PushButton OKButton, CancelButton, HelpButton;
 
 protected:
     bool CreateControls() override;
+    bool PageCreated(int pageRow) override;
     bool HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
     void FormKeyDown(WORD& key) override;
 
@@ -45,19 +52,7 @@ private:
         ShortText text;
     } hint_;
 
-    void CreatePopClickPage();
-    void CreateHumPage();
-    void CreateHissPage();
-    void CreateNoiseGatePage();
-    void CreateSelectionPanel();
     void WireEvents();
-    struct ToolGroupLayout;
-    static ToolGroupLayout PageToolGroup(int designedMax);
-    // A tool's group box: "More", the slider, "Less" and the hidden readout;
-    // heading, the page's, names the slider and an unlabelled box.
-    void CreateToolGroupBox(HWND page, const ToolGroupLayout& layout, const char* heading, windowing::TrackBar& slider,
-        windowing::StaticText& readout);
-    void CreateLabel(HWND parent, const windowing::Rect& bounds, const char* text, HFONT font, DWORD align = SS_LEFT);
 
     bool EffectsPageControlChange();
     bool OKButtonClick();
@@ -67,7 +62,8 @@ private:
     bool BlockWritable() const;
     LRESULT WMActivateApp(WPARAM wParam, LPARAM lParam);
 
-    EffectSettings settings_;
+    HWND windows_[main_layout::kRowCount] = {};
+    DialogController controller_;
 };
 
 } // namespace scrubwell

@@ -4,6 +4,7 @@
 #include <atomic>
 #include <cstring>
 
+#include "block/block_stamp.h"
 #include "block/common.h"
 #include "session/dialog_session.h"
 #include "settings/floating_point_scope.h"
@@ -51,14 +52,6 @@ bool WriteText(char* buffer, const char* text)
     return true;
 }
 
-void StampBlock(TEffectParamBlock* block, const TWaveFormat& waveFormat)
-{
-    block->DialogOutcome = kOutcomeNone;
-    std::memcpy(&block->WaveFormat, &waveFormat, sizeof waveFormat);
-    for (int i = 0; i < 4; ++i)
-        block->BlockHeader[i] = kBlockHeader[i];
-}
-
 } // namespace
 
 extern "C" int32_t SCRUBWELL_API GetEffectInfo(
@@ -87,7 +80,7 @@ extern "C" int32_t SCRUBWELL_API ShowEffectDialog(
     const SavedFloatingPointState hostState;
     if (!windowing::HostMemoryAccessible(block, sizeof *block, true))
         return SCRUBWELL_DIALOG_FAILED;
-    StampBlock(block, waveFormat);
+    StampBlock(*block, waveFormat);
     const int32_t session = RunDialogSession(parent, block);
     if (session != kSessionCompleted)
         return session;

@@ -2,6 +2,7 @@
 
 #include <new>
 
+#include "block/block_stamp.h"
 #include "block/common.h"
 #include "dialogs/scrubwell_help_form.h"
 #include "dialogs/scrubwell_ui_form.h"
@@ -55,12 +56,13 @@ int32_t RunDialogSession(void* parent, TEffectParamBlock* block)
     if (!dialogs.help->Create())
         return kSessionNoDialog;
 
-    block->DialogOutcome = kOutcomeNotAccepted;
-    EffectSettings& settings = dialogs.main->Settings();
+    MarkNotAccepted(*block);
+    DialogController& controller = dialogs.main->Controller();
     // A failed load stops at once.
-    if (!settings.Load(block))
+    if (!controller.Load(block))
         return kSessionFailed;
-    dialogs.main->OpenPage(LastPageIndex);
+    if (!dialogs.main->OpenPage(LastPageIndex))
+        return kSessionFailed;
 
     switch (dialogs.main->ShowModal()) {
     case windowing::kModalFailed:

@@ -2,36 +2,6 @@
 
 namespace scrubwell {
 
-bool ModelSlider::SetMin(int min)
-{
-    min_ = min;
-    if (max_ < min_)
-        max_ = min_;
-    return Clamp(position_);
-}
-
-bool ModelSlider::SetMax(int max)
-{
-    max_ = max;
-    if (min_ > max_)
-        min_ = max_;
-    return Clamp(position_);
-}
-
-bool ModelSlider::SetPosition(int position)
-{
-    return Clamp(position);
-}
-
-bool ModelSlider::Clamp(int position)
-{
-    const int clamped = position < min_ ? min_ : position > max_ ? max_ : position;
-    if (clamped == position_)
-        return true;
-    position_ = clamped;
-    return !OnChange || OnChange();
-}
-
 bool ModelToggle::SetChecked(bool checked)
 {
     const bool wasChecked = checked_;
@@ -45,7 +15,7 @@ bool ModelToggle::SetChecked(bool checked)
 }
 
 DialogModel::DialogModel()
-    : settings(
+    : controller(
         EffectControls { POPClickTrackBar, POPClickThresholdBox, HumTrackBar, HumBandWidthBox, HouseCurrentRadioButton,
             MainsPowerRadioButton, Hint, HissTrackBar, HissDBBox, NoiseThresholdTrackBar, NoiseThresholdStaticText,
             RemovePOPClicksCheckBox, EliminateHumCheckBox, ReduceHissCheckBox, NoiseReductionCheckBox,
@@ -58,12 +28,12 @@ DialogModel::DialogModel()
         radio->JoinGroup(&humGroup_);
     for (ModelToggle* radio : channelGroup_)
         radio->JoinGroup(&channelGroup_);
-    POPClickTrackBar.OnChange = [this] { return settings.POPClickTrackBarChange(); };
-    HumTrackBar.OnChange = [this] { return settings.HumTrackBarChange(); };
-    HouseCurrentRadioButton.OnClick = [this] { return settings.HouseCurrentRadioButtonClick(); };
-    MainsPowerRadioButton.OnClick = [this] { return settings.MainsPowerRadioButtonClick(); };
-    HissTrackBar.OnChange = [this] { return settings.HissTrackBarChange(); };
-    NoiseThresholdTrackBar.OnChange = [this] { return settings.NoiseThresholdTrackBarChange(); };
+    POPClickTrackBar.OnChange = [this] { return controller.POPClickTrackBarChange(); };
+    HumTrackBar.OnChange = [this] { return controller.HumTrackBarChange(); };
+    HouseCurrentRadioButton.OnClick = [this] { return controller.HouseCurrentRadioButtonClick(); };
+    MainsPowerRadioButton.OnClick = [this] { return controller.MainsPowerRadioButtonClick(); };
+    HissTrackBar.OnChange = [this] { return controller.HissTrackBarChange(); };
+    NoiseThresholdTrackBar.OnChange = [this] { return controller.NoiseThresholdTrackBarChange(); };
 }
 
 } // namespace scrubwell

@@ -1,5 +1,5 @@
 // DialogModel: the main dialog's settings controls without any window, in
-// their designed state, wired to the same EffectSettings as the dialog.
+// their designed state, wired to the same DialogController as the dialog.
 // Loading and storing a block through it writes the same bytes as the dialog.
 #pragma once
 
@@ -8,26 +8,26 @@
 #include <utility>
 #include <vector>
 
-#include "settings/effect_settings.h"
+#include "settings/dialog_controller.h"
+#include "settings/slider_range.h"
 
 namespace scrubwell {
 
 class ModelSlider final : public SliderControl {
 public:
     ModelSlider(int min, int max)
-        : min_(min)
-        , max_(max)
+        : range_ { min, max, 0 }
     {
     }
-    bool SetMin(int min) override;
-    bool SetMax(int max) override;
-    bool SetPosition(int position) override;
-    int Position() const override { return position_; }
+    bool SetMin(int min) override { return Moved(range_.SetMin(min)); }
+    bool SetMax(int max) override { return Moved(range_.SetMax(max)); }
+    bool SetPosition(int position) override { return Moved(range_.MoveTo(position)); }
+    int Position() const override { return range_.position; }
     std::function<bool()> OnChange;
 
 private:
-    bool Clamp(int position);
-    int min_, max_, position_ = 0;
+    bool Moved(bool moved) { return !moved || !OnChange || OnChange(); }
+    SliderRange range_;
 };
 
 class ModelText final : public TextControl {
@@ -91,7 +91,7 @@ public:
     ModelToggle RightChannelRadioButton;
     ModelToggle BothChannelsRadioButton { true };
 
-    EffectSettings settings;
+    DialogController controller;
 
 private:
     std::vector<ModelToggle*> humGroup_;

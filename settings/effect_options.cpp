@@ -1,6 +1,6 @@
 // Tool selection and channel choice, and the routines that load and store the whole block.
 #include "block/common.h"
-#include "settings/effect_settings.h"
+#include "settings/dialog_controller.h"
 #include "settings/fault_point.h"
 #include "settings/floating_point_scope.h"
 #include "settings/number_text.h"
@@ -18,35 +18,35 @@ uint16_t Switch(bool on)
 
 } // namespace
 
-EffectSettings::EffectSettings(const EffectControls& controls, const char* decimalSeparator)
+DialogController::DialogController(const EffectControls& controls, const char* decimalSeparator)
     : c_(controls)
     , decimalSeparator_(decimalSeparator)
 {
 }
 
-ShortText EffectSettings::Text(long double value, const char* unit) const
+ShortText DialogController::Text(long double value, const char* unit) const
 {
     FloatingPointScope fp;
     return FormatNumber(value, decimalSeparator_.c_str()).Append(unit);
 }
 
-ShortText EffectSettings::Text(double value, const char* unit) const
+ShortText DialogController::Text(double value, const char* unit) const
 {
     FloatingPointScope fp;
     return FormatNumber(value, decimalSeparator_.c_str()).Append(unit);
 }
 
-bool EffectSettings::Check(ToggleControl& toolCheckBox)
+bool DialogController::Check(ToggleControl& toolCheckBox)
 {
     return toolCheckBox.Checked() || toolCheckBox.SetChecked(true);
 }
 
-bool EffectSettings::Load(TEffectParamBlock* block)
+bool DialogController::Load(TEffectParamBlock* block)
 {
     return LoadSettings(block) && LoadEffectOptions(block);
 }
 
-bool EffectSettings::LoadSettings(TEffectParamBlock* block)
+bool DialogController::LoadSettings(TEffectParamBlock* block)
 {
     if (SCRUBWELL_FAULT_POINT("load"))
         return false;
@@ -55,7 +55,7 @@ bool EffectSettings::LoadSettings(TEffectParamBlock* block)
         && LoadNoiseGateSettings(block);
 }
 
-bool EffectSettings::SetDefaults(TEffectParamBlock* block)
+bool DialogController::SetDefaults(TEffectParamBlock* block)
 {
     if (!c_.BothChannelsRadioButton.SetChecked(true))
         return false;
@@ -74,7 +74,7 @@ bool EffectSettings::SetDefaults(TEffectParamBlock* block)
     return true;
 }
 
-bool EffectSettings::LoadEffectOptions(TEffectParamBlock* block)
+bool DialogController::LoadEffectOptions(TEffectParamBlock* block)
 {
     Block = block;
     const bool stereo = block->WaveFormat.Channels > 1;
@@ -96,7 +96,7 @@ bool EffectSettings::LoadEffectOptions(TEffectParamBlock* block)
     return true;
 }
 
-bool EffectSettings::StoreSettings(TEffectParamBlock* block)
+bool DialogController::StoreSettings(TEffectParamBlock* block)
 {
     if (SCRUBWELL_FAULT_POINT("store"))
         return false;
@@ -129,7 +129,7 @@ bool EffectSettings::StoreSettings(TEffectParamBlock* block)
     return true;
 }
 
-bool EffectSettings::OKButtonClick()
+bool DialogController::OKButtonClick()
 {
     if (!Block || !StoreSettings(Block))
         return false;
@@ -137,7 +137,7 @@ bool EffectSettings::OKButtonClick()
     return true;
 }
 
-bool EffectSettings::CancelButtonClick()
+bool DialogController::CancelButtonClick()
 {
     if (!Block)
         return false;

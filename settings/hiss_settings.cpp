@@ -1,7 +1,7 @@
 // Hiss reduction: the ten equalizer bands <-> HissTrackBar.
 #include "block/equalizecommon.h"
 #include "block/hisscommon.h"
-#include "settings/effect_settings.h"
+#include "settings/dialog_controller.h"
 #include "settings/hiss_mapping.h"
 
 namespace scrubwell {
@@ -11,7 +11,7 @@ constexpr char kDecibels[] = " dB";
 
 } // namespace
 
-bool EffectSettings::LoadHissSettings(TEffectParamBlock* block)
+bool DialogController::LoadHissSettings(TEffectParamBlock* block)
 {
     for (int band = 0; band < kBandCount; ++band) {
         block->EqGain[band] = DbToLinear(block->EqGainDb[band]);
@@ -28,7 +28,7 @@ bool EffectSettings::LoadHissSettings(TEffectParamBlock* block)
     return true;
 }
 
-bool EffectSettings::StoreHissSettings(TEffectParamBlock* block)
+bool DialogController::StoreHissSettings(TEffectParamBlock* block)
 {
     int position = c_.HissTrackBar.Position();
     position = position < 0 ? 0 : position > kHissSliderMax ? kHissSliderMax : position;
@@ -42,7 +42,7 @@ bool EffectSettings::StoreHissSettings(TEffectParamBlock* block)
     return true;
 }
 
-bool EffectSettings::HissTrackBarChange()
+bool DialogController::HissTrackBarChange()
 {
     if (!Check(c_.ReduceHissCheckBox))
         return false;

@@ -1,6 +1,6 @@
 // Hum elimination: notch width and mains frequency <-> HumTrackBar and the two frequency buttons.
 #include "block/humcommon.h"
-#include "settings/effect_settings.h"
+#include "settings/dialog_controller.h"
 #include "settings/hum_mapping.h"
 
 namespace scrubwell {
@@ -16,7 +16,7 @@ bool LowByteSet(uint16_t word)
 
 } // namespace
 
-bool EffectSettings::LoadHumSettings(TEffectParamBlock* block)
+bool DialogController::LoadHumSettings(TEffectParamBlock* block)
 {
     if (!c_.HumTrackBar.SetMin(0) || !c_.HumTrackBar.SetMax(kHumSliderMax))
         return false;
@@ -37,7 +37,7 @@ bool EffectSettings::LoadHumSettings(TEffectParamBlock* block)
     return c_.MainsPowerRadioButton.SetChecked(true);
 }
 
-bool EffectSettings::StoreHumSettings(TEffectParamBlock* block)
+bool DialogController::StoreHumSettings(TEffectParamBlock* block)
 {
     block->HumWidthOctaves = HumPositionToWidth(c_.HumTrackBar.Position());
     const bool sixty = c_.HouseCurrentRadioButton.Checked();
@@ -47,7 +47,7 @@ bool EffectSettings::StoreHumSettings(TEffectParamBlock* block)
     return true;
 }
 
-bool EffectSettings::HumTrackBarChange()
+bool DialogController::HumTrackBarChange()
 {
     if (!Check(c_.EliminateHumCheckBox))
         return false;
@@ -58,12 +58,12 @@ bool EffectSettings::HumTrackBarChange()
     return true;
 }
 
-bool EffectSettings::HouseCurrentRadioButtonClick()
+bool DialogController::HouseCurrentRadioButtonClick()
 {
     return Check(c_.EliminateHumCheckBox);
 }
 
-bool EffectSettings::MainsPowerRadioButtonClick()
+bool DialogController::MainsPowerRadioButtonClick()
 {
     return Check(c_.EliminateHumCheckBox);
 }

@@ -1,11 +1,11 @@
 // Noise gate: GateThreshold, the first-use band layout and the fixed values <-> NoiseThresholdTrackBar.
 #include "block/equalizecommon.h"
 #include "block/noisecommon.h"
-#include "settings/effect_settings.h"
+#include "settings/dialog_controller.h"
 
 namespace scrubwell {
 
-bool EffectSettings::LoadNoiseGateSettings(TEffectParamBlock* block)
+bool DialogController::LoadNoiseGateSettings(TEffectParamBlock* block)
 {
     if (!c_.NoiseThresholdTrackBar.SetMin(0) || !c_.NoiseThresholdTrackBar.SetMax(kGateSliderMax))
         return false;
@@ -22,7 +22,7 @@ bool EffectSettings::LoadNoiseGateSettings(TEffectParamBlock* block)
     return true;
 }
 
-bool EffectSettings::StoreNoiseGateSettings(TEffectParamBlock* block)
+bool DialogController::StoreNoiseGateSettings(TEffectParamBlock* block)
 {
     block->GateThreshold = c_.NoiseThresholdTrackBar.Position();
     block->GatePresetA = kGatePresetA;
@@ -31,7 +31,7 @@ bool EffectSettings::StoreNoiseGateSettings(TEffectParamBlock* block)
     return true;
 }
 
-bool EffectSettings::NoiseThresholdTrackBarChange()
+bool DialogController::NoiseThresholdTrackBarChange()
 {
     if (!Check(c_.NoiseReductionCheckBox))
         return false;

@@ -1,12 +1,12 @@
 // Pop and click removal: ClickThreshold and the seven fixed values <-> POPClickTrackBar.
 #include "block/common.h"
-#include "settings/effect_settings.h"
+#include "settings/dialog_controller.h"
 #include "settings/fault_point.h"
 #include "settings/pop_click_mapping.h"
 
 namespace scrubwell {
 
-bool EffectSettings::LoadPopClickSettings(TEffectParamBlock* block)
+bool DialogController::LoadPopClickSettings(TEffectParamBlock* block)
 {
     block->ClickPresetB1 = kClickPresetB;
     block->ClickPresetB2 = kClickPresetB;
@@ -27,13 +27,13 @@ bool EffectSettings::LoadPopClickSettings(TEffectParamBlock* block)
     return true;
 }
 
-bool EffectSettings::StorePopClickSettings(TEffectParamBlock* block)
+bool DialogController::StorePopClickSettings(TEffectParamBlock* block)
 {
     block->ClickThreshold = ClickPositionToThreshold(c_.POPClickTrackBar.Position());
     return true;
 }
 
-bool EffectSettings::POPClickTrackBarChange()
+bool DialogController::POPClickTrackBarChange()
 {
     if (SCRUBWELL_FAULT_POINT("slider") || !Check(c_.RemovePOPClicksCheckBox))
         return false;

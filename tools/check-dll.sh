@@ -41,7 +41,7 @@ for name in GetEffectInfo ShowEffectDialog; do
 done
 
 imports=$(awk '/DLL Name:/ {print tolower($3)}' <<<"$headers" | sort -u | tr '\n' ' ')
-allowed=" kernel32.dll user32.dll gdi32.dll comctl32.dll msvcrt.dll advapi32.dll oleacc.dll oleaut32.dll "
+allowed=" kernel32.dll user32.dll gdi32.dll comctl32.dll msvcrt.dll advapi32.dll "
 for dll in $imports; do
   [[ "$allowed" == *" $dll "* ]] || fail "imports from $dll"
 done

@@ -18,6 +18,36 @@ constexpr IID kIUnknown { 0x00000000, 0x0000, 0x0000, { 0xC0, 0x00, 0x00, 0x00, 
 
 constexpr int kMaxText = 160;
 
+// oleacc and oleaut32 are loaded when a screen reader first asks, not with the
+// library: most sessions are never asked, and every load of the library would
+// pay for both. Once loaded they stay for the process: the objects handed out
+// may outlive the library, and DllMain may not unload modules.
+struct OleFunctions {
+    decltype(&CreateStdAccessibleObject) createStandardObject;
+    decltype(&LresultFromObject) resultFromObject;
+    decltype(&SysAllocStringLen) allocString;
+} ole;
+
+template <class Function> void Find(HMODULE module, const char* name, Function& function)
+{
+    function
+        = module ? reinterpret_cast<Function>(reinterpret_cast<void (*)()>(GetProcAddress(module, name))) : nullptr;
+}
+
+bool OleLoaded()
+{
+    static bool tried = false;
+    if (!tried) {
+        tried = true;
+        const HMODULE oleacc = LoadLibraryA("oleacc.dll");
+        const HMODULE oleaut32 = LoadLibraryA("oleaut32.dll");
+        Find(oleacc, "CreateStdAccessibleObject", ole.createStandardObject);
+        Find(oleacc, "LresultFromObject", ole.resultFromObject);
+        Find(oleaut32, "SysAllocStringLen", ole.allocString);
+    }
+    return ole.createStandardObject && ole.resultFromObject && ole.allocString;
+}
+
 // The subclassed controls, looked up by window in the module rather than in
 // window properties: a property costs Wine a trip to its server, and the
 // subclass procedure runs for every message the control gets. Only the
@@ -61,7 +91,7 @@ BSTR Spoken(const char* text)
     WCHAR wide[kMaxText];
     const int wideLength
         = length > first ? MultiByteToWideChar(CP_ACP, 0, spoken + first, length - first, wide, kMaxText) : 0;
-    return SysAllocStringLen(wide, static_cast<UINT>(wideLength));
+    return ole.allocString(wide, static_cast<UINT>(wideLength));
 }
 
 BSTR WindowTextSpoken(HWND window)
@@ -251,14 +281,15 @@ private:
 LRESULT ClientObject(HWND control, const AccessibleText& text, WPARAM wParam)
 {
     IAccessible* standard = nullptr;
-    if (FAILED(CreateStdAccessibleObject(control, OBJID_CLIENT, kIAccessible, reinterpret_cast<void**>(&standard))))
+    if (!OleLoaded()
+        || FAILED(ole.createStandardObject(control, OBJID_CLIENT, kIAccessible, reinterpret_cast<void**>(&standard))))
         return 0;
     auto* object = new (std::nothrow) AccessibleControl(control, standard, text);
     if (!object) {
         standard->Release();
         return 0;
     }
-    const LRESULT result = LresultFromObject(kIAccessible, wParam, object);
+    const LRESULT result = ole.resultFromObject(kIAccessible, wParam, object);
     object->Release();
     return result > 0 ? result : 0;
 }
@@ -267,7 +298,7 @@ LRESULT CALLBACK SubclassProcedure(HWND window, UINT message, WPARAM wParam, LPA
 {
     Subclass* subclass = FindSubclass(window);
     if (!subclass)
-        return DefWindowProcW(window, message, wParam, lParam);
+        return DefWindowProcA(window, message, wParam, lParam);
     const WNDPROC original = subclass->original;
     if (message == WM_GETOBJECT && static_cast<DWORD>(lParam) == static_cast<DWORD>(OBJID_CLIENT)) {
         if (const LRESULT result = ClientObject(window, subclass->text, wParam))
@@ -275,7 +306,7 @@ LRESULT CALLBACK SubclassProcedure(HWND window, UINT message, WPARAM wParam, LPA
     } else if (message == WM_NCDESTROY) {
         *subclass = Subclass {}; // the window gets no more messages
     }
-    return CallWindowProcW(original, window, message, wParam, lParam);
+    return CallWindowProcA(original, window, message, wParam, lParam);
 }
 
 } // namespace
@@ -296,7 +327,7 @@ void MakeAccessible(HWND control, const AccessibleText& text)
         return;
     *free = Subclass { control, nullptr, text };
     free->original = reinterpret_cast<WNDPROC>(
-        SetWindowLongPtrW(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(SubclassProcedure)));
+        SetWindowLongPtrA(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(SubclassProcedure)));
 }
 
 LONG ControlRole(const char* className, DWORD style)

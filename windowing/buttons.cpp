@@ -13,6 +13,25 @@ void SetButtonCheck(HWND button, bool checked)
     SendMessageA(button, BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
 }
 
+// The first window of window's group: the nearest at or before it with WS_GROUP.
+HWND GroupStart(HWND window)
+{
+    HWND start = window;
+    while (!(GetWindowLongA(start, GWL_STYLE) & WS_GROUP))
+        if (const HWND previous = GetWindow(start, GW_HWNDPREV))
+            start = previous;
+        else
+            break;
+    return start;
+}
+
+// The window after window in its group, or 0 after the last.
+HWND NextInGroup(HWND window)
+{
+    const HWND next = GetWindow(window, GW_HWNDNEXT);
+    return next && !(GetWindowLongA(next, GWL_STYLE) & WS_GROUP) ? next : nullptr;
+}
+
 } // namespace
 
 bool CheckBox::Checked() const
@@ -35,7 +54,7 @@ bool RadioButton::SetChecked(bool checked)
 {
     const bool wasChecked = Checked();
     if (checked) {
-        for (HWND sibling = GetWindow(GetParent(handle_), GW_CHILD); sibling; sibling = GetWindow(sibling, GW_HWNDNEXT))
+        for (HWND sibling = GroupStart(handle_); sibling; sibling = NextInGroup(sibling))
             if (sibling != handle_ && IsRadioButton(sibling))
                 SetButtonCheck(sibling, false);
     }
@@ -55,7 +74,7 @@ bool RadioButton::IsRadioButton(HWND window)
 
 void RadioButton::UpdateGroupTabStops(HWND window)
 {
-    for (HWND sibling = GetWindow(GetParent(window), GW_CHILD); sibling; sibling = GetWindow(sibling, GW_HWNDNEXT)) {
+    for (HWND sibling = GroupStart(window); sibling; sibling = NextInGroup(sibling)) {
         if (!IsRadioButton(sibling))
             continue;
         const LONG style = GetWindowLongA(sibling, GWL_STYLE);

@@ -19,8 +19,9 @@ public:
     void SetEnabled(bool enabled) override { Enable(enabled); }
 };
 
-// The radio buttons of one parent form one group. Only the checked button of
-// a group is a tab stop, as the keyboard expects.
+// The radio buttons of one group (from a WS_GROUP window to the next) belong
+// together. Only the checked button of a group is a tab stop, as the keyboard
+// expects.
 class RadioButton : public Control, public ToggleControl {
 public:
     using Control::Control;

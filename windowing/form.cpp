@@ -9,6 +9,7 @@
 #include "windowing/accessible_control.h"
 #include "windowing/buttons.h"
 #include "windowing/live_objects.h"
+#include "windowing/static_text.h"
 #include "windowing/window_classes.h"
 
 namespace scrubwell::windowing {
@@ -76,24 +77,6 @@ HWND FindMnemonic(HWND first, char letter)
             return inner;
     }
     return nullptr;
-}
-
-// Where a group box's accelerator puts the focus: the first tab stop among the
-// controls that follow its frame, or, when none is a tab stop (a radio group
-// with no button checked), the first of them that takes the focus.
-HWND FirstInGroup(HWND frame)
-{
-    HWND firstFocusable = nullptr;
-    for (HWND window = GetWindow(frame, GW_HWNDNEXT); window && ButtonType(window) != BS_GROUPBOX;
-         window = GetWindow(window, GW_HWNDNEXT)) {
-        if (!TakesFocus(window))
-            continue;
-        if (GetWindowLongA(window, GWL_STYLE) & WS_TABSTOP)
-            return window;
-        if (!firstFocusable)
-            firstFocusable = window;
-    }
-    return firstFocusable;
 }
 
 // The window after window below root in tab order: depth first, a window
@@ -329,7 +312,7 @@ int Form::ShowModal()
     running_ = true;
     bool quit = false;
     WPARAM quitCode = 0;
-    if (!FormShow())
+    if (!PrepareActivePages() || !FormShow())
         HandlerFailed();
     ShowWindow(self, SW_SHOW);
     SetForegroundWindow(self);
@@ -426,8 +409,11 @@ LRESULT Form::Dispatch(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_NOTIFY: {
         const auto* header = reinterpret_cast<const NMHDR*>(lParam);
         if (header->code == static_cast<UINT>(TCN_SELCHANGE)) {
-            TabControl(header->hwndFrom).ShowActivePage();
-            Raise(header->hwndFrom, Binding::kPage);
+            const TabControl tabs(header->hwndFrom);
+            if (PreparePage(tabs.ActivePage())) {
+                tabs.ShowActivePage();
+                Raise(header->hwndFrom, Binding::kPage);
+            }
         }
         return 0;
     }
@@ -437,6 +423,13 @@ LRESULT Form::Dispatch(UINT message, WPARAM wParam, LPARAM lParam)
             if (const HWND next = NeighbourTabStop(handle_, GetFocus(), wParam != 0))
                 return DefDlgProcA(handle_, message, reinterpret_cast<WPARAM>(next), TRUE);
         return DefDlgProcA(handle_, message, wParam, lParam);
+    case WM_PAINT: {
+        PAINTSTRUCT paint;
+        const HDC dc = BeginPaint(handle_, &paint);
+        PaintDecorations(handle_, dc);
+        EndPaint(handle_, &paint);
+        return 0;
+    }
     case WM_CLOSE:
         if (running_)
             SetModalResult(kModalCancel);
@@ -493,6 +486,14 @@ bool Form::SliderMoved(HWND slider)
     return succeeded;
 }
 
+bool Form::RunHandler(const Handler& handler)
+{
+    if (handler())
+        return true;
+    HandlerFailed();
+    return false;
+}
+
 bool Form::Raise(HWND control, Binding::Kind kind)
 {
     const Binding* binding = FindBinding(control);
@@ -510,6 +511,10 @@ void Form::WindowGone()
     CountLive(&LiveObjects::formWindows, -1);
     fontCount_ = 0;
     bindingCount_ = 0;
+    decorationCount_ = 0;
+    pagesMade_ = 0;
+    for (int row = 0; row < rowCount_; ++row)
+        windows_[row] = nullptr;
     SetWindowLongPtrA(handle_, GWLP_USERDATA, 0);
     handle_ = nullptr;
     if (running_ && modalResult_ == kModalNone)
@@ -568,12 +573,16 @@ bool Form::PreviewMessage(MSG& message)
 
 bool Form::MoveFocusToNeighbour(HWND focus, bool previous)
 {
-    if (!focus || !IsFocusableButton(focus))
+    const int row = RowOf(focus);
+    if (row < 0 || !IsFocusableButton(focus))
         return false;
-    // Among the siblings that can take the focus, in tab order, tab stop or not.
+    // Among the controls of the same parent as designed that can take the
+    // focus, in tab order, tab stop or not.
+    HWND siblings[kMaxRows];
+    const int count = ChildrenOf(rows_[row].parent, siblings, kMaxRows);
     Neighbours neighbours(focus);
-    for (HWND sibling = GetWindow(GetParent(focus), GW_CHILD); sibling; sibling = GetWindow(sibling, GW_HWNDNEXT))
-        neighbours.Visit(sibling, TakesFocus(sibling));
+    for (int i = 0; i < count; ++i)
+        neighbours.Visit(siblings[i], TakesFocus(siblings[i]));
     const HWND next = previous ? neighbours.Before() : neighbours.After();
     if (!next)
         return true;
@@ -593,8 +602,8 @@ bool Form::SwitchPage(bool previous)
         const int count = tabs.PageCount();
         if (count == 0 || !tabs.Owns(GetFocus()))
             continue;
-        tabs.SelectPage((tabs.ActivePageIndex() + (previous ? count - 1 : 1)) % count);
-        Raise(window, Binding::kPage);
+        if (ShowPage(tabs, (tabs.ActivePageIndex() + (previous ? count - 1 : 1)) % count))
+            Raise(window, Binding::kPage);
         return true;
     }
     return false;
@@ -608,7 +617,21 @@ bool Form::Mnemonic(WPARAM character)
         return false;
     const LONG type = ButtonType(target);
     if (type == BS_GROUPBOX) {
-        if (const HWND next = FirstInGroup(target))
+        // The first tab stop inside the box, or, when none is a tab stop (a
+        // radio group with no button checked), the first that takes the focus.
+        HWND inside[kMaxRows];
+        const int count = ChildrenOf(RowOf(target), inside, kMaxRows);
+        HWND first = nullptr, firstTabStop = nullptr;
+        for (int i = 0; i < count; ++i) {
+            if (!TakesFocus(inside[i]))
+                continue;
+            if (!first)
+                first = inside[i];
+            if (!firstTabStop && (GetWindowLongA(inside[i], GWL_STYLE) & WS_TABSTOP))
+                firstTabStop = inside[i];
+        }
+        const HWND next = firstTabStop ? firstTabStop : first;
+        if (next)
             SendMessageA(handle_, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(next), TRUE);
     } else if (type == BS_PUSHBUTTON || type == BS_DEFPUSHBUTTON) {
         // Pressed where the focus is, without taking it.
@@ -638,45 +661,276 @@ bool Form::PreviewKey(const MSG&)
     return false;
 }
 
-HWND Form::CreateChild(
-    const char* className, const char* text, DWORD style, HWND parent, const Rect& bounds, HFONT font, DWORD exStyle)
+namespace {
+
+const char* ClassOf(Kind kind)
 {
-    const HWND child
-        = CreateWindowExA(exStyle, className, text, style | WS_CHILD, bounds.left, bounds.top, bounds.width,
-            bounds.height, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(nextId_++)), ModuleInstance(), nullptr);
-    if (!child) {
+    switch (kind) {
+    case Kind::kTabControl:
+        return WC_TABCONTROLA;
+    case Kind::kPage:
+        return kContainerClass;
+    case Kind::kLabel:
+    case Kind::kReadout:
+        return "Static";
+    case Kind::kTrackBar:
+        return TRACKBAR_CLASSA;
+    case Kind::kTextBox:
+        return "Edit";
+    default:
+        return "Button";
+    }
+}
+
+DWORD StyleOf(Kind kind)
+{
+    switch (kind) {
+    case Kind::kTabControl:
+        return WS_VISIBLE | WS_TABSTOP | WS_CLIPCHILDREN | TCS_MULTILINE;
+    case Kind::kPage:
+        return 0; // shown by its tab control
+    case Kind::kGroupBox:
+        return WS_VISIBLE | BS_GROUPBOX;
+    case Kind::kLabel:
+        return WS_VISIBLE | SS_NOPREFIX;
+    case Kind::kReadout:
+        return SS_CENTER | SS_SUNKEN | SS_NOPREFIX;
+    case Kind::kTrackBar:
+        return WS_VISIBLE | WS_TABSTOP | TBS_VERT | TBS_NOTICKS | TBS_FIXEDLENGTH;
+    case Kind::kRadioButton:
+        return WS_VISIBLE | BS_RADIOBUTTON;
+    case Kind::kCheckBox:
+        return WS_VISIBLE | BS_AUTOCHECKBOX;
+    case Kind::kPushButton:
+        return WS_VISIBLE | WS_TABSTOP;
+    case Kind::kTextBox:
+        return WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL;
+    default:
+        return 0;
+    }
+}
+
+// Rows whose children are windows inside their own window.
+bool HoldsWindows(Kind kind)
+{
+    return kind == Kind::kTabControl || kind == Kind::kPage;
+}
+
+// The child of parent that comes n-th in tab order among those with one.
+int NthInTabOrder(const LayoutItem* rows, int count, int parent, int n)
+{
+    for (int row = 0; row < count; ++row) {
+        if (rows[row].parent != parent || rows[row].tab == kNoTab)
+            continue;
+        int before = 0;
+        for (int other = 0; other < count; ++other)
+            before += rows[other].parent == parent && rows[other].tab != kNoTab && rows[other].tab < rows[row].tab;
+        if (before == n)
+            return row;
+    }
+    return -1;
+}
+
+// Calls visit(row) for every child of parent and its children in turn, depth
+// first, in row order, except that the children with a tab order take the
+// places of such children by it.
+template <class Visit> void VisitInTabOrder(const LayoutItem* rows, int count, int parent, Visit& visit)
+{
+    int tabbed = 0;
+    for (int row = 0; row < count; ++row) {
+        if (rows[row].parent != parent)
+            continue;
+        const int next = rows[row].tab == kNoTab ? row : NthInTabOrder(rows, count, parent, tabbed++);
+        if (next < 0)
+            continue;
+        visit(next);
+        VisitInTabOrder(rows, count, next, visit);
+    }
+}
+
+constexpr int kTrackBarThumb = 20;
+constexpr int kTrackBarPageStep = 2;
+
+} // namespace
+
+void Form::UseLayout(const LayoutItem* rows, int count, HWND* windows)
+{
+    rows_ = rows;
+    windows_ = windows;
+    rowCount_ = count <= kMaxRows ? count : 0;
+}
+
+int Form::RowOf(HWND window) const
+{
+    for (int row = 0; window && row < rowCount_; ++row)
+        if (windows_[row] == window)
+            return row;
+    return -1;
+}
+
+int Form::PageOf(int row) const
+{
+    for (int parent = rows_[row].parent; parent != kOnForm; parent = rows_[parent].parent)
+        if (rows_[parent].kind == Kind::kPage)
+            return parent;
+    return kOnForm;
+}
+
+bool Form::CreateRows(int root)
+{
+    // For each window that holds rows (index 0 the form, row + 1 a page or
+    // the tab control): the last row in tab order that has a window in it.
+    int lastIn[kMaxRows + 1];
+    for (int& last : lastIn)
+        last = -1;
+    auto visit = [&](int row) {
+        const LayoutItem& item = rows_[row];
+        Rect bounds = item.bounds;
+        int holder = item.parent;
+        for (; holder != kOnForm && !HoldsWindows(rows_[holder].kind); holder = rows_[holder].parent) {
+            bounds.left += rows_[holder].bounds.left;
+            bounds.top += rows_[holder].bounds.top;
+        }
+        const bool wanted = root == kLaterRows ? item.later : !item.later && PageOf(row) == root;
+        const HWND parent = holder == kOnForm ? handle_ : windows_[holder];
+        if (wanted && parent && !windows_[row]) {
+            if (item.kind == Kind::kPanel || item.kind == Kind::kBevel) {
+                if (decorationCount_ == kMaxDecorations) {
+                    creationFailed_ = true;
+                    return;
+                }
+                decorations_[decorationCount_++] = Decoration { parent,
+                    { bounds.left, bounds.top, bounds.left + bounds.width, bounds.top + bounds.height },
+                    item.kind == Kind::kPanel ? static_cast<UINT>(EDGE_RAISED) : static_cast<UINT>(BDR_SUNKENOUTER) };
+                return;
+            }
+            const int previous = lastIn[holder + 1];
+            const HWND window = CreateRow(row, parent, bounds, previous < 0 || rows_[previous].parent != item.parent);
+            if (!window)
+                return;
+            // Later rows go to their place in the tab order among those made before.
+            const HWND above = previous < 0 ? HWND_TOP : windows_[previous];
+            if (GetWindow(window, GW_HWNDPREV) != (previous < 0 ? nullptr : above))
+                SetWindowPos(window, above, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        }
+        if (windows_[row])
+            lastIn[holder + 1] = row;
+    };
+    VisitInTabOrder(rows_, rowCount_, kOnForm, visit);
+    return !creationFailed_;
+}
+
+HWND Form::CreateRow(int row, HWND parent, const Rect& bounds, bool startsGroup)
+{
+    const LayoutItem& item = rows_[row];
+    DWORD style = StyleOf(item.kind) | item.style | (startsGroup ? WS_GROUP : 0);
+    const Rect& place = bounds;
+    const HWND window = CreateWindowExA(item.kind == Kind::kTextBox ? WS_EX_CLIENTEDGE
+            : item.kind == Kind::kPage                              ? WS_EX_CONTROLPARENT
+                                                                    : 0,
+        ClassOf(item.kind), item.kind == Kind::kPage ? "" : item.text, style | WS_CHILD, place.left, place.top,
+        place.width, place.height, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(nextId_++)), ModuleInstance(),
+        nullptr);
+    const HFONT font = item.kind == Kind::kPage ? nullptr : item.font ? Font(*item.font) : FormFont();
+    if (!window) {
         creationFailed_ = true;
         return nullptr;
     }
+    windows_[row] = window;
     if (font)
-        Control(child).SetFont(font);
+        Control(window).SetFont(font);
+    const char* className = ClassOf(item.kind);
     if (const LONG role = ControlRole(className, style))
-        MakeAccessible(child, { role });
-    return child;
-}
-
-HWND Form::CreateContainer(HWND parent, const Rect& bounds, bool visible)
-{
-    return CreateChild(kContainerClass, "", visible ? WS_VISIBLE : 0, parent, bounds, nullptr, WS_EX_CONTROLPARENT);
-}
-
-HWND Form::CreateFramedGroup(HWND parent, const Rect& bounds, const char* caption)
-{
-    const HWND container = CreateContainer(parent, bounds);
-    const HWND frame = CreateChild("Button", caption, WS_VISIBLE | WS_GROUP | BS_GROUPBOX, container,
-        { 0, 0, bounds.width, bounds.height }, FormFont());
-    if (*caption) {
-        MakeAccessible(container, { ROLE_SYSTEM_GROUPING, caption });
-        MakeAccessible(frame, { 0, caption });
+        MakeAccessible(window, { role });
+    switch (item.kind) {
+    case Kind::kPage: {
+        // Each tab may add a row of tabs: every page is fitted again.
+        const TabControl tabs(parent);
+        tabs.AddPage(item.text, window);
+        const RECT area = tabs.PageArea();
+        for (int i = 0; i < tabs.PageCount(); ++i)
+            MoveWindow(tabs.Page(i), area.left, area.top, area.right - area.left, area.bottom - area.top, FALSE);
+        MakeAccessible(window, { ROLE_SYSTEM_PROPERTYPAGE, item.text });
+        break;
     }
-    return container;
+    case Kind::kGroupBox:
+        if (*item.text)
+            MakeAccessible(window, { ROLE_SYSTEM_GROUPING, item.text });
+        break;
+    case Kind::kLabel:
+        if (!bounds.width)
+            StaticText(window).FitToText();
+        break;
+    case Kind::kTrackBar:
+        SendMessageA(window, TBM_SETTHUMBLENGTH, kTrackBarThumb, 0);
+        SendMessageA(window, TBM_SETLINESIZE, 0, 1);
+        SendMessageA(window, TBM_SETPAGESIZE, 0, kTrackBarPageStep);
+        SendMessageA(window, TBM_CLEARSEL, TRUE, 0);
+        break;
+    case Kind::kPushButton:
+        if (item.style & BS_DEFPUSHBUTTON)
+            SendMessageA(handle_, DM_SETDEFID, GetDlgCtrlID(window), 0);
+        break;
+    default:
+        break;
+    }
+    return window;
 }
 
-HWND Form::CreateBevel(HWND parent, const Rect& bounds)
+bool Form::PageCreated(int)
 {
-    const HWND bevel = CreateChild(kBevelClass, "", WS_VISIBLE | WS_CLIPSIBLINGS, parent, bounds, nullptr);
-    SetWindowPos(bevel, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-    return bevel;
+    return true;
+}
+
+bool Form::PreparePage(HWND page)
+{
+    const int row = RowOf(page);
+    if (row < 0 || (pagesMade_ >> row & 1))
+        return true;
+    pagesMade_ |= 1ull << row;
+    if (CreateRows(row) && PageCreated(row))
+        return true;
+    HandlerFailed();
+    return false;
+}
+
+bool Form::PrepareActivePages()
+{
+    for (int row = 0; row < rowCount_; ++row)
+        if (rows_[row].kind == Kind::kTabControl && windows_[row])
+            if (!PreparePage(TabControl(windows_[row]).ActivePage()))
+                return false;
+    return true;
+}
+
+bool Form::ShowPage(const TabControl& tabs, int index)
+{
+    if (!PreparePage(tabs.Page(index)))
+        return false;
+    tabs.SelectPage(index);
+    return true;
+}
+
+void Form::PaintDecorations(HWND window, HDC dc) const
+{
+    for (int i = 0; i < decorationCount_; ++i) {
+        if (decorations_[i].window != window)
+            continue;
+        RECT bounds = decorations_[i].bounds;
+        DrawEdge(dc, &bounds, decorations_[i].edge, BF_RECT);
+    }
+}
+
+int Form::ChildrenOf(int parent, HWND* windows, int capacity) const
+{
+    int count = 0;
+    for (HWND window = GetWindow(handle_, GW_CHILD); window && count < capacity;
+         window = NextInTabOrder(handle_, window)) {
+        const int row = RowOf(window);
+        if (row >= 0 && rows_[row].parent == parent)
+            windows[count++] = window;
+    }
+    return count;
 }
 
 HFONT Form::Font(const FontSpec& wanted)

@@ -7,6 +7,7 @@
 #include <windows.h>
 
 #include "windowing/control.h"
+#include "windowing/layout.h"
 #include "windowing/tab_control.h"
 #include "windowing/track_bar.h"
 
@@ -35,18 +36,6 @@ public:
 private:
     void* object_ = nullptr;
     bool (*call_)(void*) = nullptr;
-};
-
-struct Rect {
-    int left, top, width, height;
-};
-
-struct FontSpec {
-    const char* face;
-    int height; // character height in pixels
-    bool bold;
-    bool fixedPitch;
-    bool operator==(const FontSpec& other) const;
 };
 
 class Form {
@@ -90,6 +79,15 @@ public:
     // button newly checked): raises its event as user input would; false when
     // the handler failed, which also ends the modal run.
     bool ControlChanged(HWND control);
+    // Runs a handler for a control that has no window yet; a failure ends
+    // the modal run.
+    bool RunHandler(const Handler& handler);
+    // Selects a page as the program does (no change event), making its
+    // windows first if it has never been shown; false when they could not be
+    // made, which also ends the modal run.
+    bool ShowPage(const TabControl& tabs, int index);
+    // Draws the panels and bevels that lie in window (the form or a page).
+    void PaintDecorations(HWND window, HDC dc) const;
     // The form whose window this is, or null.
     static Form* OfWindow(HWND window);
 
@@ -123,19 +121,24 @@ protected:
 
     LRESULT DefaultProcessing(UINT message, WPARAM wParam, LPARAM lParam);
 
-    // Layout: children get ids in creation order; fonts belong to the form
-    // and are deleted with its window. A child or font that cannot be created
-    // is 0 and makes Create fail.
-    HWND CreateChild(const char* className, const char* text, DWORD style, HWND parent, const Rect& bounds, HFONT font,
-        DWORD exStyle = 0);
+    // The rows the form is made from, and for each its window: 0 for panels
+    // and bevels, which are drawn, and for rows not made yet. Both arrays
+    // belong to the derived form; at most kMaxRows rows.
+    void UseLayout(const LayoutItem* rows, int count, HWND* windows);
+    // Makes, in tab order, the windows of the form's rows that lie on no page
+    // and are not later rows; with kLaterRows, the later rows. Children get
+    // ids in creation order; fonts belong to the form and are deleted with
+    // its window. False when a window or font could not be made.
+    static constexpr int kLaterRows = -2;
+    bool CreateRows(int root = kOnForm);
+    // The row whose window this is, or -1.
+    int RowOf(HWND window) const;
+    // The windows of a page's rows have just been made, before it is first
+    // shown; false when what the form adds to them failed.
+    virtual bool PageCreated(int pageRow);
     HFONT Font(const FontSpec& wanted);
     HFONT FormFont() { return Font(formFont_); }
-    // A window that holds controls and passes their notifications on to the form.
-    HWND CreateContainer(HWND parent, const Rect& bounds, bool visible = true);
-    // A container with a group-box frame and caption over its whole area.
-    HWND CreateFramedGroup(HWND parent, const Rect& bounds, const char* caption);
-    // A lowered box behind its siblings.
-    HWND CreateBevel(HWND parent, const Rect& bounds);
+    static constexpr int kMaxRows = 64;
 
 private:
     struct Binding {
@@ -148,8 +151,14 @@ private:
         FontSpec request;
         HFONT font;
     };
+    struct Decoration {
+        HWND window;
+        RECT bounds;
+        UINT edge;
+    };
     static constexpr int kMaxBindings = 16;
     static constexpr int kMaxFonts = 6;
+    static constexpr int kMaxDecorations = 8;
 
     void Bind(HWND control, Binding::Kind kind, Handler handler, int position);
     Binding* FindBinding(HWND control);
@@ -162,6 +171,13 @@ private:
     bool MoveFocusToNeighbour(HWND focus, bool previous);
     bool SwitchPage(bool previous);
     bool Mnemonic(WPARAM character);
+    // The windows of the rows whose parent as designed is parent, in tab
+    // order, as far as they are shown; their count.
+    int ChildrenOf(int parent, HWND* windows, int capacity) const;
+    int PageOf(int row) const;
+    HWND CreateRow(int row, HWND parent, const Rect& bounds, bool startsGroup);
+    bool PreparePage(HWND page);
+    bool PrepareActivePages();
     void WindowGone();
     void FocusFirstControl();
     void HandlerFailed();
@@ -180,6 +196,12 @@ private:
     int bindingCount_ = 0;
     FontEntry fonts_[kMaxFonts] = {};
     int fontCount_ = 0;
+    const LayoutItem* rows_ = nullptr;
+    HWND* windows_ = nullptr;
+    int rowCount_ = 0;
+    unsigned long long pagesMade_ = 0; // by row
+    Decoration decorations_[kMaxDecorations] = {};
+    int decorationCount_ = 0;
 };
 
 } // namespace scrubwell::windowing

@@ -20,36 +20,9 @@ LRESULT CALLBACK ContainerProc(HWND window, UINT message, WPARAM wParam, LPARAM 
         return SendMessageA(GetAncestor(window, GA_ROOT), message, wParam, lParam);
     case WM_PAINT: {
         PAINTSTRUCT paint;
-        HDC dc = BeginPaint(window, &paint);
-        if (const UINT edge = static_cast<UINT>(GetWindowLongPtrA(window, GWLP_USERDATA))) {
-            RECT bounds;
-            GetClientRect(window, &bounds);
-            DrawEdge(dc, &bounds, edge, BF_RECT);
-        }
-        EndPaint(window, &paint);
-        return 0;
-    }
-    default:
-        return DefWindowProcA(window, message, wParam, lParam);
-    }
-}
-
-// A lowered box: it lies below its siblings and clips them out, so it may fill
-// its inside without painting over the texts it frames.
-LRESULT CALLBACK BevelProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
-{
-    switch (message) {
-    case WM_NCHITTEST:
-        return HTTRANSPARENT;
-    case WM_ERASEBKGND:
-        return 1;
-    case WM_PAINT: {
-        PAINTSTRUCT paint;
-        HDC dc = BeginPaint(window, &paint);
-        RECT bounds;
-        GetClientRect(window, &bounds);
-        FillRect(dc, &bounds, GetSysColorBrush(COLOR_BTNFACE));
-        DrawEdge(dc, &bounds, BDR_SUNKENOUTER, BF_RECT);
+        const HDC dc = BeginPaint(window, &paint);
+        if (const Form* form = Form::OfWindow(GetAncestor(window, GA_ROOT)))
+            form->PaintDecorations(window, dc);
         EndPaint(window, &paint);
         return 0;
     }
@@ -73,7 +46,7 @@ bool Register(const char* name, WNDPROC procedure, int extraBytes)
 
 void UnregisterAll()
 {
-    const char* const names[] = { kFormClass, kContainerClass, kBevelClass };
+    const char* const names[] = { kFormClass, kContainerClass };
     for (const char* name : names)
         UnregisterClassA(name, ModuleInstance());
 }
@@ -94,8 +67,8 @@ bool RegisterWindowClasses()
         return true;
     INITCOMMONCONTROLSEX controls { sizeof controls, ICC_BAR_CLASSES | ICC_TAB_CLASSES | ICC_STANDARD_CLASSES };
     InitCommonControlsEx(&controls);
-    registered = Register(kFormClass, Form::WindowProcedure, DLGWINDOWEXTRA)
-        && Register(kContainerClass, ContainerProc, 0) && Register(kBevelClass, BevelProc, 0);
+    registered
+        = Register(kFormClass, Form::WindowProcedure, DLGWINDOWEXTRA) && Register(kContainerClass, ContainerProc, 0);
     if (!registered)
         UnregisterAll(); // none may outlive the module's code
     return registered;
@@ -106,11 +79,6 @@ void UnregisterWindowClasses()
     if (registered)
         UnregisterAll();
     registered = false;
-}
-
-void SetContainerEdge(HWND container, UINT edge)
-{
-    SetWindowLongPtrA(container, GWLP_USERDATA, edge);
 }
 
 } // namespace scrubwell::windowing

@@ -7,8 +7,7 @@
 namespace scrubwell::windowing {
 
 inline constexpr char kFormClass[] = "ScrubwellForm"; // dialog windows (DefDlgProc)
-inline constexpr char kContainerClass[] = "ScrubwellContainer"; // pages, group boxes, panels
-inline constexpr char kBevelClass[] = "ScrubwellBevel"; // lowered boxes drawn behind texts
+inline constexpr char kContainerClass[] = "ScrubwellContainer"; // tab pages
 
 HINSTANCE ModuleInstance();
 
@@ -18,8 +17,5 @@ bool RegisterWindowClasses();
 // Unregisters them again (when the module is unloaded, so that a later load at
 // another address does not meet classes whose procedures are gone).
 void UnregisterWindowClasses();
-
-// Edge drawn by a container, kept in its GWLP_USERDATA: 0 or EDGE_RAISED and the like.
-void SetContainerEdge(HWND container, UINT edge);
 
 } // namespace scrubwell::windowing

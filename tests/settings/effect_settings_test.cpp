@@ -17,9 +17,9 @@ struct Session {
     explicit Session(const TEffectParamBlock& initial)
         : block(initial)
     {
-        model.settings.Load(&block);
+        model.controller.Load(&block);
     }
-    void Accept() { ASSERT_TRUE(model.settings.OKButtonClick()); }
+    void Accept() { ASSERT_TRUE(model.controller.OKButtonClick()); }
     TEffectParamBlock block;
     DialogModel model;
 };
@@ -32,7 +32,7 @@ TEffectParamBlock ZeroBlock(uint16_t channels = 2)
     return block;
 }
 
-TEST(EffectSettings, ZeroBlockLoadsWithDefaults)
+TEST(DialogController, ZeroBlockLoadsWithDefaults)
 {
     Session s(ZeroBlock());
     EXPECT_TRUE(s.model.BothChannelsRadioButton.Checked());
@@ -71,7 +71,7 @@ TEST(EffectSettings, ZeroBlockLoadsWithDefaults)
     EXPECT_EQ(0, std::memcmp(&expected, &s.block, sizeof expected));
 }
 
-TEST(EffectSettings, ZeroBlockAcceptedUnchangedStoresTheDefaults)
+TEST(DialogController, ZeroBlockAcceptedUnchangedStoresTheDefaults)
 {
     Session s(ZeroBlock());
     s.Accept();
@@ -96,7 +96,7 @@ TEST(EffectSettings, ZeroBlockAcceptedUnchangedStoresTheDefaults)
     EXPECT_EQ(1, s.block.BothChosen);
 }
 
-TEST(EffectSettings, ReservedBytesSurviveLoadAndAccept)
+TEST(DialogController, ReservedBytesSurviveLoadAndAccept)
 {
     TEffectParamBlock initial;
     std::memset(&initial, 0xA5, sizeof initial);
@@ -112,7 +112,7 @@ TEST(EffectSettings, ReservedBytesSurviveLoadAndAccept)
         EXPECT_EQ(0, std::memcmp(before + span.offset, after + span.offset, span.size)) << "span " << span.offset;
 }
 
-TEST(EffectSettings, ChannelWordsLoadAsThePartsSay)
+TEST(DialogController, ChannelWordsLoadAsThePartsSay)
 {
     const struct {
         uint16_t left, right, both;
@@ -146,7 +146,7 @@ TEST(EffectSettings, ChannelWordsLoadAsThePartsSay)
     }
 }
 
-TEST(EffectSettings, MonoFormatsDisableTheStereoOptionsButKeepTheChoice)
+TEST(DialogController, MonoFormatsDisableTheStereoOptionsButKeepTheChoice)
 {
     for (uint16_t channels : { 0, 1 }) {
         TEffectParamBlock block = ZeroBlock(channels);
@@ -164,7 +164,7 @@ TEST(EffectSettings, MonoFormatsDisableTheStereoOptionsButKeepTheChoice)
     EXPECT_TRUE(stereo.model.StereoOptionsGroupBox.enabled);
 }
 
-TEST(EffectSettings, ToolSwitchesMustBeExactlyOne)
+TEST(DialogController, ToolSwitchesMustBeExactlyOne)
 {
     TEffectParamBlock block = ZeroBlock();
     block.PopClickOn = 1;
@@ -182,7 +182,7 @@ TEST(EffectSettings, ToolSwitchesMustBeExactlyOne)
     EXPECT_EQ(0, s.block.HissOn);
 }
 
-TEST(EffectSettings, EffectFlagsFollowTheCheckedTools)
+TEST(DialogController, EffectFlagsFollowTheCheckedTools)
 {
     Session s(ZeroBlock());
     s.model.RemovePOPClicksCheckBox.SetChecked(true);
@@ -195,7 +195,7 @@ TEST(EffectSettings, EffectFlagsFollowTheCheckedTools)
     EXPECT_EQ(0x1111u, s.block.EffectFlags);
 }
 
-TEST(EffectSettings, SlidersCheckTheirToolsButTheBlockDecidesAtLoad)
+TEST(DialogController, SlidersCheckTheirToolsButTheBlockDecidesAtLoad)
 {
     TEffectParamBlock block = ZeroBlock();
     block.ClickThreshold = 1500; // moves the slider during the load
@@ -220,7 +220,7 @@ TEST(EffectSettings, SlidersCheckTheirToolsButTheBlockDecidesAtLoad)
     EXPECT_TRUE(s.model.EliminateHumCheckBox.Checked());
 }
 
-TEST(EffectSettings, PopClickThresholdsAreCorrectedAndReadOut)
+TEST(DialogController, PopClickThresholdsAreCorrectedAndReadOut)
 {
     const struct {
         int16_t threshold, afterLoad;
@@ -251,7 +251,7 @@ TEST(EffectSettings, PopClickThresholdsAreCorrectedAndReadOut)
     }
 }
 
-TEST(EffectSettings, HumFieldsAreCorrectedAndTheButtonsFollowTheWords)
+TEST(DialogController, HumFieldsAreCorrectedAndTheButtonsFollowTheWords)
 {
     const double nan = std::numeric_limits<double>::quiet_NaN();
     const double inf = std::numeric_limits<double>::infinity();
@@ -296,7 +296,7 @@ TEST(EffectSettings, HumFieldsAreCorrectedAndTheButtonsFollowTheWords)
     }
 }
 
-TEST(EffectSettings, HissGainsLoadToTheSliderAndTheStoreReplacesThem)
+TEST(DialogController, HissGainsLoadToTheSliderAndTheStoreReplacesThem)
 {
     const double nan = std::numeric_limits<double>::quiet_NaN();
     const double inf = std::numeric_limits<double>::infinity();
@@ -333,7 +333,7 @@ TEST(EffectSettings, HissGainsLoadToTheSliderAndTheStoreReplacesThem)
     }
 }
 
-TEST(EffectSettings, GateLoadsItsStoredThresholdOrTheFirstUseDefaults)
+TEST(DialogController, GateLoadsItsStoredThresholdOrTheFirstUseDefaults)
 {
     const struct {
         uint16_t valid;
@@ -369,23 +369,23 @@ TEST(EffectSettings, GateLoadsItsStoredThresholdOrTheFirstUseDefaults)
     }
 }
 
-TEST(EffectSettings, CancelMarksTheBlockOnly)
+TEST(DialogController, CancelMarksTheBlockOnly)
 {
     TEffectParamBlock block = ZeroBlock();
     Session s(block);
     s.model.POPClickTrackBar.SetPosition(0);
     const TEffectParamBlock loaded = s.block;
-    ASSERT_TRUE(s.model.settings.CancelButtonClick());
+    ASSERT_TRUE(s.model.controller.CancelButtonClick());
     TEffectParamBlock expected = loaded;
     expected.DialogOutcome = 2;
     EXPECT_EQ(0, std::memcmp(&expected, &s.block, sizeof expected));
 }
 
-TEST(EffectSettings, ClosingButtonsDoNothingBeforeALoad)
+TEST(DialogController, ClosingButtonsDoNothingBeforeALoad)
 {
     DialogModel model;
-    EXPECT_FALSE(model.settings.OKButtonClick());
-    EXPECT_FALSE(model.settings.CancelButtonClick());
+    EXPECT_FALSE(model.controller.OKButtonClick());
+    EXPECT_FALSE(model.controller.CancelButtonClick());
 }
 
 } // namespace

@@ -58,9 +58,9 @@ TEST(BlockToolAgainstDialog, SetWritesTheDialogsBytes)
         const int32_t result = RunDialog(plugin, host, byDialog, [&](DialogDriver& d) {
             const std::optional<int> positions[] = { choices.popClick, choices.humWidth, choices.hiss, choices.gate };
             for (int page = 0; page < 4; ++page)
-                if (positions[page])
+                if (positions[page] && d.GoToPage(page))
                     Drag(d.Slider(page), *positions[page]);
-            if (choices.humHertz)
+            if (choices.humHertz && d.GoToPage(1))
                 d.Click(d.Button(*choices.humHertz == 60 ? "60 Hz House Current (&North America)"
                                                          : "50 Hz Mains Power (&Europe and Asia)"));
             if (choices.tools) {

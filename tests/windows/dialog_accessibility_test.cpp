@@ -63,6 +63,19 @@ void ExpectAnnounced(const Announcement& expected, HWND window)
 // Value-change events of the dialog's process, as a screen reader receives them.
 std::vector<HWND> valueChanges;
 
+// The group box whose frame holds the window.
+HWND BoxAround(HWND window)
+{
+    RECT inner, frame;
+    GetWindowRect(window, &inner);
+    for (HWND box : ChildrenOfClass(GetParent(window), "Button"))
+        if ((GetWindowLongA(box, GWL_STYLE) & BS_TYPEMASK) == BS_GROUPBOX && GetWindowRect(box, &frame)
+            && frame.left <= inner.left && frame.top <= inner.top && frame.right >= inner.right
+            && frame.bottom >= inner.bottom)
+            return box;
+    return nullptr;
+}
+
 void CALLBACK ValueChanged(HWINEVENTHOOK, DWORD, HWND window, LONG object, LONG child, DWORD, DWORD)
 {
     if (object == OBJID_CLIENT && child == CHILDID_SELF)
@@ -131,7 +144,7 @@ TEST_F(DialogAccessibilityTest, EveryControlTellsItsNameRoleAndValue)
             const HWND slider = d.Slider(i);
             const HWND tool = d.Button(c.tool);
             ExpectAnnounced({ "page", c.page, ROLE_SYSTEM_PROPERTYPAGE, "", false }, d.Page(i));
-            ExpectAnnounced({ "slider's group", c.group, ROLE_SYSTEM_GROUPING, "", false }, GetParent(slider));
+            ExpectAnnounced({ "slider's group", c.group, ROLE_SYSTEM_GROUPING, "", false }, BoxAround(slider));
             ExpectAnnounced({ "slider at load", c.slider, ROLE_SYSTEM_SLIDER, c.value, false }, slider);
             ExpectAnnounced({ "tool at load", c.toolName, ROLE_SYSTEM_CHECKBUTTON, "", false }, tool);
             d.SetFocusTo(slider);
@@ -153,9 +166,8 @@ TEST_F(DialogAccessibilityTest, EveryControlTellsItsNameRoleAndValue)
             { "60 Hz", "60 Hz House Current (North America)", ROLE_SYSTEM_RADIOBUTTON, "", true },
             { "start", "Start Processing", ROLE_SYSTEM_PUSHBUTTON, "", false },
         };
-        const HWND windows[] = { d.Tabs(), GetParent(d.Button("Remove &Pops and Clicks")),
-            GetParent(d.Button("Apply to &Both Channels")), GetParent(d.Button("60 Hz House Current (&North America)")),
-            d.Button("Apply to &Both Channels"), d.Button("Apply to &Left Channel Only"),
+        const HWND windows[] = { d.Tabs(), d.Button("[ E&ffect Options ]"), d.Button("[ Stereo &Options ]"),
+            d.Button("[ &Frequency ]"), d.Button("Apply to &Both Channels"), d.Button("Apply to &Left Channel Only"),
             d.Button("60 Hz House Current (&North America)"), d.Button("&Start Processing") };
         for (size_t i = 0; i < std::size(others); ++i)
             ExpectAnnounced(others[i], windows[i]);

@@ -147,15 +147,15 @@ HWND DialogDriver::Button(const std::string& caption, HWND parent) const
 
 HWND DialogDriver::Slider(int page) const
 {
-    const auto found = Children(dialog, [](HWND w) { return HasClass(w, TRACKBAR_CLASSA); });
-    return page < static_cast<int>(found.size()) ? found[static_cast<size_t>(page)] : nullptr;
+    const auto found = Children(Page(page), [](HWND w) { return HasClass(w, TRACKBAR_CLASSA); });
+    return found.empty() ? nullptr : found.front();
 }
 
 HWND DialogDriver::Readout(int page) const
 {
-    const auto found
-        = Children(dialog, [](HWND w) { return HasClass(w, "Static") && (GetWindowLongA(w, GWL_STYLE) & SS_SUNKEN); });
-    return page < static_cast<int>(found.size()) ? found[static_cast<size_t>(page)] : nullptr;
+    const auto found = Children(
+        Page(page), [](HWND w) { return HasClass(w, "Static") && (GetWindowLongA(w, GWL_STYLE) & SS_SUNKEN); });
+    return found.empty() ? nullptr : found.front();
 }
 
 HWND DialogDriver::Tabs() const
@@ -191,6 +191,11 @@ HWND DialogDriver::HelpDialog() const
 int DialogDriver::Position(HWND slider) const
 {
     return static_cast<int>(SendMessageA(slider, TBM_GETPOS, 0, 0));
+}
+
+int DialogDriver::PageCount() const
+{
+    return static_cast<int>(SendMessageA(Tabs(), TCM_GETITEMCOUNT, 0, 0));
 }
 
 int DialogDriver::ActivePage() const
@@ -238,6 +243,14 @@ bool DialogDriver::GoToPage(int index) const
     for (int step = 0; step < 4 && ActivePage() != index; ++step)
         Keys({ static_cast<WORD>(ActivePage() < index ? VK_RIGHT : VK_LEFT) });
     return ActivePage() == index;
+}
+
+bool DialogDriver::ShowEveryPage() const
+{
+    for (int page = PageCount() - 1; page >= 0; --page)
+        if (!GoToPage(page))
+            return false;
+    return true;
 }
 
 void DialogDriver::Keys(std::initializer_list<WORD> chord) const
@@ -348,7 +361,7 @@ HWND FindChild(HWND root, const char* className, const std::string& text)
 
 std::vector<HWND> ChildrenOfClass(HWND root, const char* className)
 {
-    return Children(root, [&](HWND window) { return HasClass(window, className); });
+    return Children(root, [&](HWND window) { return !className || HasClass(window, className); });
 }
 
 std::vector<HWND> LibraryWindows()

@@ -36,7 +36,8 @@ public:
     DWORD hostThread;
     // A button-class control by caption, in the main dialog or in parent.
     HWND Button(const std::string& caption, HWND parent = nullptr) const;
-    HWND Slider(int page) const; // 0 pop and click .. 3 noise gate
+    // On a page (0 pop and click .. 3 noise gate) that has been shown; 0 before.
+    HWND Slider(int page) const;
     HWND Readout(int page) const;
     HWND Tabs() const;
     HWND Page(int index) const;
@@ -45,6 +46,7 @@ public:
     bool Checked(HWND button) const { return SendMessageA(button, BM_GETCHECK, 0, 0) == BST_CHECKED; }
     int Position(HWND slider) const;
     int ActivePage() const;
+    int PageCount() const;
     static std::string Text(HWND window);
 
     // Operations
@@ -57,6 +59,8 @@ public:
     void SelectPageByMouse(int index) const;
     // Goes to a page as a user does, with the arrow keys on the tab strip.
     bool GoToPage(int index) const;
+    // Shows every page once, so that all their windows exist, and ends on the first.
+    bool ShowEveryPage() const;
     // Real keyboard input: the keys go through the dialog's message loop.
     void Keys(std::initializer_list<WORD> chord) const;
     // Waits for a condition; false after the timeout: by default 3 s, or
@@ -80,7 +84,7 @@ int32_t RunDialog(PluginLibrary& plugin, TestHost& host, TEffectParamBlock& bloc
 // The first window below root, in tab order, of the class (any when null) and
 // with the text; 0 if none.
 HWND FindChild(HWND root, const char* className, const std::string& text);
-// Every window below root of the class, in tab order.
+// Every window below root of the class (any when null), in tab order.
 std::vector<HWND> ChildrenOfClass(HWND root, const char* className);
 
 // Every window of the library that still exists (top-level, of its class).

@@ -3,25 +3,40 @@
 
 #include <algorithm>
 #include <cstring>
-#include <functional>
 #include <vector>
 
+#include "dialogs/scrubwell_ui_layout.h"
 #include "tests/windows/dialog_driver.h"
 
 #include <commctrl.h>
 
 namespace {
 
-struct Placement {
-    const char* name;
-    std::function<HWND(DialogDriver&)> find;
-    int left, top, width, height; // width and height 0: sized by its text
-};
+using scrubwell::windowing::Kind;
+using scrubwell::windowing::kNoTab;
+using scrubwell::windowing::kOnForm;
+using scrubwell::windowing::LayoutItem;
+namespace main_layout = scrubwell::main_layout;
 
-// A titled group box: the container that holds the framed caption.
-HWND Group(DialogDriver& d, const char* caption)
+const char* ClassOf(Kind kind)
 {
-    return GetParent(FindChild(d.dialog, "Button", caption));
+    switch (kind) {
+    case Kind::kTabControl:
+        return WC_TABCONTROLA;
+    case Kind::kLabel:
+    case Kind::kReadout:
+        return "Static";
+    case Kind::kTrackBar:
+        return TRACKBAR_CLASSA;
+    case Kind::kTextBox:
+        return "Edit";
+    case Kind::kPage:
+    case Kind::kPanel:
+    case Kind::kBevel:
+        return nullptr; // pages are the tab control's items; panels and bevels are drawn
+    default:
+        return "Button";
+    }
 }
 
 RECT InParent(HWND window)
@@ -32,70 +47,23 @@ RECT InParent(HWND window)
     return bounds;
 }
 
-std::vector<Placement> Layout()
+// Where a row's top left corner lies on the screen as designed: the places of
+// its parents added up from the dialog's client area, a page's from its tab
+// control's display area.
+POINT DesignedCorner(const LayoutItem* rows, int row, HWND dialog, HWND tabs)
 {
-    auto button = [](const char* caption) { return [caption](DialogDriver& d) { return d.Button(caption); }; };
-    auto label
-        = [](const char* text) { return [text](DialogDriver& d) { return FindChild(d.dialog, "Static", text); }; };
-    auto slider = [](int page) { return [page](DialogDriver& d) { return d.Slider(page); }; };
-    auto sliderBox = [](int page) { return [page](DialogDriver& d) { return GetParent(d.Slider(page)); }; };
-    auto readout = [](int page) { return [page](DialogDriver& d) { return d.Readout(page); }; };
-    auto bevel = [](int n) { return [n](DialogDriver& d) { return ChildrenOfClass(d.dialog, "ScrubwellBevel")[n]; }; };
-    auto more = [](int page) {
-        return [page](DialogDriver& d) { return FindChild(GetParent(d.Slider(page)), "Static", "More"); };
-    };
-    auto less = [](int page) {
-        return [page](DialogDriver& d) { return FindChild(GetParent(d.Slider(page)), "Static", "Less"); };
-    };
-    return {
-        { "EffectsPageControl", [](DialogDriver& d) { return d.Tabs(); }, 4, 3, 534, 313 },
-        { "Bevel1", bevel(0), 93, 10, 430, 247 },
-        { "Label5", label("Pop and Click Removal"), 100, 13, 419, 25 },
-        { "POPClicksLabel", label("Use this if there are large pops or clicks in your recording."), 100, 48, 413, 40 },
-        { "Label4", label("Try different settings until you get the best one for your file."), 100, 170, 413, 47 },
-        { "POPClickGroupBox", sliderBox(0), 3, 4, 85, 165 },
-        { "POPClickMoreLabel", more(0), 27, 15, 0, 0 },
-        { "POPClickWeakerLabel", less(0), 27, 121, 0, 0 },
-        { "POPClickThresholdBox", readout(0), 7, 139, 68, 17 },
-        { "POPClickTrackBar", slider(0), 29, 32, 26, 90 },
-        { "Bevel2", bevel(1), 93, 10, 430, 174 },
-        { "Label1", label("Eliminate Hum"), 100, 13, 413, 21 },
-        { "Label6", label("Low pitched hum can come from the power supply."), 100, 54, 413, 33 },
-        { "HumGroupBox", sliderBox(1), 3, 4, 85, 165 },
-        { "HumBandWidthBox", readout(1), 7, 139, 68, 17 },
-        { "HumTrackBar", slider(1), 29, 32, 26, 90 },
-        { "HumOptions", [](DialogDriver& d) { return Group(d, "[ &Frequency ]"); }, 93, 185, 431, 74 },
-        { "MainsPowerRadioButton", button("50 Hz Mains Power (&Europe and Asia)"), 6, 46, 395, 17 },
-        { "HouseCurrentRadioButton", button("60 Hz House Current (&North America)"), 6, 21, 395, 17 },
-        { "Bevel3", bevel(2), 93, 10, 430, 251 },
-        { "Label2", label("Reduce Hiss"), 100, 14, 415, 25 },
-        { "HissGroupBox", sliderBox(2), 3, 4, 85, 165 },
-        { "HissDBBox", readout(2), 7, 139, 68, 17 },
-        { "HissTrackBar", slider(2), 29, 32, 26, 90 },
-        { "Bevel4", bevel(3), 155, 10, 367, 247 },
-        { "Label15", label("Noise Gate"), 162, 14, 350, 19 },
-        { "Label13", label("You control the amount of sound to be removed by moving the slider at the left. "), 162,
-            116, 354, 40 },
-        { "GroupBox1", [](DialogDriver& d) { return Group(d, "[ Amount of Reduction ]"); }, 2, 4, 151, 138 },
-        { "Label9", more(3), 53, 13, 0, 0 },
-        { "Label11", less(3), 53, 112, 0, 0 },
-        { "NoiseThresholdStaticText", readout(3), 6, 77, 39, 17 },
-        { "NoiseThresholdTrackBar", slider(3), 56, 29, 26, 83 },
-        { "CancelButton", button("Cancel"), 210, 416, 120, 24 },
-        { "OKButton", button("&Start Processing"), 85, 416, 120, 24 },
-        { "StereoOptionsPanel", [](DialogDriver& d) { return GetParent(Group(d, "[ Stereo &Options ]")); }, 4, 319, 534,
-            94 },
-        { "StereoOptionsGroupBox", [](DialogDriver& d) { return Group(d, "[ Stereo &Options ]"); }, 317, 2, 213, 85 },
-        { "LeftChannelRadioButton", button("Apply to &Left Channel Only"), 3, 41, 207, 17 },
-        { "RightChannelRadioButton", button("Apply to &Right Channel Only"), 3, 62, 206, 17 },
-        { "BothChannelsRadioButton", button("Apply to &Both Channels"), 3, 20, 206, 17 },
-        { "EffectOptionGroupBox", [](DialogDriver& d) { return Group(d, "[ E&ffect Options ]"); }, 3, 2, 313, 85 },
-        { "RemovePOPClicksCheckBox", button("Remove &Pops and Clicks"), 4, 21, 186, 17 },
-        { "EliminateHumCheckBox", button("Eliminate H&um"), 192, 23, 116, 17 },
-        { "ReduceHissCheckBox", button("Reduce H&iss"), 192, 60, 115, 17 },
-        { "NoiseReductionCheckBox", button("&Noise Gate"), 5, 57, 158, 17 },
-        { "HelpButton", button("&Help"), 334, 416, 120, 24 },
-    };
+    POINT corner { 0, 0 };
+    for (; row != kOnForm; row = rows[row].parent) {
+        RECT area { 0, 0, 0, 0 };
+        if (rows[row].kind == Kind::kPage) {
+            GetClientRect(tabs, &area);
+            SendMessageA(tabs, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&area));
+        }
+        corner.x += rows[row].bounds.left + area.left;
+        corner.y += rows[row].bounds.top + area.top;
+    }
+    ClientToScreen(dialog, &corner);
+    return corner;
 }
 
 LOGFONTA FontOf(HWND window)
@@ -103,6 +71,98 @@ LOGFONTA FontOf(HWND window)
     LOGFONTA font {};
     GetObjectA(reinterpret_cast<HFONT>(SendMessageA(window, WM_GETFONT, 0, 0)), sizeof font, &font);
     return font;
+}
+
+// Finds each row's window among root's (of its kind's class and text, at its
+// designed place) and checks its size, style and font; returns the windows by
+// row, 0 for rows that have none.
+std::vector<HWND> MatchRows(const LayoutItem* rows, int count, HWND root, HWND tabs)
+{
+    std::vector<HWND> windows(static_cast<size_t>(count));
+    for (int row = 0; row < count; ++row) {
+        const LayoutItem& item = rows[row];
+        const char* className = ClassOf(item.kind);
+        if (!className)
+            continue;
+        SCOPED_TRACE(item.name);
+        const POINT corner = DesignedCorner(rows, row, root, tabs);
+        // The pages lie on top of one another: a page's rows are looked for on it.
+        HWND within = root;
+        for (int parent = item.parent; parent != kOnForm; parent = rows[parent].parent)
+            if (rows[parent].kind == Kind::kPage) {
+                TCITEMA page {};
+                page.mask = TCIF_PARAM;
+                const auto index
+                    = std::count_if(rows, rows + parent, [](const LayoutItem& r) { return r.kind == Kind::kPage; });
+                SendMessageA(tabs, TCM_GETITEMA, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&page));
+                within = reinterpret_cast<HWND>(page.lParam);
+            }
+        for (HWND candidate : ChildrenOfClass(within, className)) {
+            RECT r;
+            GetWindowRect(candidate, &r);
+            // A readout's text is the tool's value, not the designed one.
+            if (r.left == corner.x && r.top == corner.y
+                && (item.kind == Kind::kReadout || DialogDriver::Text(candidate) == item.text)) {
+                windows[static_cast<size_t>(row)] = candidate;
+                break;
+            }
+        }
+        const HWND window = windows[static_cast<size_t>(row)];
+        if (!window) {
+            ADD_FAILURE() << "no window at its place";
+            continue;
+        }
+        RECT r;
+        GetWindowRect(window, &r);
+        if (item.bounds.width) {
+            EXPECT_EQ(item.bounds.width, r.right - r.left);
+            EXPECT_EQ(item.bounds.height, r.bottom - r.top);
+        } else {
+            EXPECT_GT(r.right - r.left, 10) << "sized to its text";
+        }
+        const LONG style = GetWindowLongA(window, GWL_STYLE);
+        EXPECT_EQ(item.style, static_cast<DWORD>(style) & item.style);
+        EXPECT_EQ(item.kind != Kind::kReadout, (style & WS_VISIBLE) != 0);
+        if (item.kind == Kind::kTrackBar)
+            continue; // shows no text
+        const LOGFONTA font = FontOf(window);
+        EXPECT_STREQ(item.font ? item.font->face : "MS Sans Serif", font.lfFaceName);
+        EXPECT_EQ(item.font ? -item.font->height : -11, font.lfHeight);
+        EXPECT_EQ(item.font && item.font->bold ? FW_BOLD : FW_NORMAL, font.lfWeight);
+    }
+    return windows;
+}
+
+// The tab order as designed: among the children of one parent, those with a
+// tab order follow it; and what lies inside a group box follows its frame,
+// before anything else.
+void ExpectTabOrder(const LayoutItem* rows, int count, const std::vector<HWND>& windows, HWND root)
+{
+    const std::vector<HWND> walk = ChildrenOfClass(root, nullptr);
+    auto place = [&](int row) {
+        return std::find(walk.begin(), walk.end(), windows[static_cast<size_t>(row)]) - walk.begin();
+    };
+    for (int a = 0; a < count; ++a) {
+        if (!windows[static_cast<size_t>(a)])
+            continue;
+        for (int b = 0; b < count; ++b) {
+            if (!windows[static_cast<size_t>(b)] || rows[a].parent != rows[b].parent)
+                continue;
+            if (rows[a].tab != kNoTab && rows[b].tab != kNoTab && rows[a].tab < rows[b].tab) {
+                EXPECT_LT(place(a), place(b)) << rows[a].name << " before " << rows[b].name;
+            }
+        }
+        if (rows[a].kind != Kind::kGroupBox)
+            continue;
+        int inside = 0;
+        for (int b = 0; b < count; ++b)
+            inside += rows[b].parent == a && windows[static_cast<size_t>(b)];
+        for (int b = 0; b < count; ++b)
+            if (rows[b].parent == a && windows[static_cast<size_t>(b)]) {
+                EXPECT_GT(place(b), place(a)) << rows[b].name << " after its frame";
+                EXPECT_LE(place(b), place(a) + inside) << rows[b].name << " right after its frame";
+            }
+    }
 }
 
 class DialogLayoutTest : public ::testing::Test {
@@ -138,22 +198,24 @@ TEST_F(DialogLayoutTest, WindowIsAFixedCentredDialogWithACloseBoxOnly)
     });
 }
 
-TEST_F(DialogLayoutTest, EveryControlStandsWhereTheLayoutPutsIt)
+TEST_F(DialogLayoutTest, EveryControlStandsWhereTheLayoutPutsItInTabOrder)
 {
     RunDialog(plugin, host, block, [](DialogDriver& d) {
-        for (const Placement& p : Layout()) {
-            const HWND window = p.find(d);
-            ASSERT_TRUE(window) << p.name << " not found";
-            const RECT r = InParent(window);
-            EXPECT_EQ(p.left, r.left) << p.name;
-            EXPECT_EQ(p.top, r.top) << p.name;
-            if (p.width) {
-                EXPECT_EQ(p.width, r.right - r.left) << p.name;
-                EXPECT_EQ(p.height, r.bottom - r.top) << p.name;
-            } else {
-                EXPECT_GT(r.right - r.left, 10) << p.name << " sized to its text";
-            }
-        }
+        ASSERT_TRUE(d.ShowEveryPage());
+        const std::vector<HWND> windows = MatchRows(main_layout::kRows, main_layout::kRowCount, d.dialog, d.Tabs());
+        ExpectTabOrder(main_layout::kRows, main_layout::kRowCount, windows, d.dialog);
+        d.Click(d.Button("Cancel"));
+    });
+}
+
+TEST_F(DialogLayoutTest, PagesAreMadeWhenFirstShown)
+{
+    RunDialog(plugin, host, block, [](DialogDriver& d) {
+        EXPECT_TRUE(d.Slider(0));
+        EXPECT_FALSE(GetWindow(d.Page(2), GW_CHILD));
+        ASSERT_TRUE(d.GoToPage(2));
+        EXPECT_TRUE(d.Slider(2));
+        EXPECT_FALSE(GetWindow(d.Page(3), GW_CHILD));
         d.Click(d.Button("Cancel"));
     });
 }
@@ -219,36 +281,12 @@ TEST_F(DialogLayoutTest, ARepaintOfTheTabControlAloneLeavesThePageShowing)
     });
 }
 
-TEST_F(DialogLayoutTest, FontsAreSansSerifAtTheirPixelHeights)
-{
-    RunDialog(plugin, host, block, [](DialogDriver& d) {
-        const LOGFONTA heading = FontOf(FindChild(d.dialog, "Static", "Pop and Click Removal"));
-        EXPECT_STREQ("MS Sans Serif", heading.lfFaceName);
-        EXPECT_EQ(-13, heading.lfHeight);
-        EXPECT_EQ(FW_BOLD, heading.lfWeight);
-        const LOGFONTA body = FontOf(FindChild(d.dialog, "Static", "Low pitched hum can come from the power supply."));
-        EXPECT_EQ(-13, body.lfHeight);
-        EXPECT_EQ(FW_NORMAL, body.lfWeight);
-        EXPECT_EQ(FIXED_PITCH, body.lfPitchAndFamily & 3);
-        const LOGFONTA form = FontOf(d.Button("&Start Processing"));
-        EXPECT_STREQ("MS Sans Serif", form.lfFaceName);
-        EXPECT_EQ(-11, form.lfHeight);
-        EXPECT_EQ(FW_BOLD, FontOf(FindChild(d.dialog, "Static", "Noise Gate")).lfWeight);
-        EXPECT_EQ(-11,
-            FontOf(FindChild(d.dialog, "Static",
-                       "You control the amount of sound to be removed by moving the "
-                       "slider at the left. "))
-                .lfHeight);
-        EXPECT_EQ(-11, FontOf(FindChild(GetParent(d.Slider(0)), "Static", "More")).lfHeight);
-        d.Click(d.Button("Cancel"));
-    });
-}
-
 TEST_F(DialogLayoutTest, SlidersAreVerticalWithoutTicksWithAFixedThumb)
 {
     RunDialog(plugin, host, block, [](DialogDriver& d) {
         const int maxima[] = { 20, 4, 100, 100 };
         for (int page = 0; page < 4; ++page) {
+            ASSERT_TRUE(d.GoToPage(page));
             const HWND slider = d.Slider(page);
             const LONG style = GetWindowLongA(slider, GWL_STYLE);
             EXPECT_TRUE(style & TBS_VERT) << page;

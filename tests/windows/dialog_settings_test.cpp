@@ -31,9 +31,9 @@ TEffectParamBlock ModelResult(TEffectParamBlock block, uint16_t channels, bool a
     const int32_t header[4] = { 1, 0, 2, 0 };
     std::memcpy(block.BlockHeader, header, sizeof header);
     DialogModel model;
-    model.settings.Load(&block);
+    model.controller.Load(&block);
     if (accept)
-        model.settings.OKButtonClick();
+        model.controller.OKButtonClick();
     return block;
 }
 
@@ -172,6 +172,9 @@ TEST_F(DialogSettingsTest, ZeroBlockOpensWithTheDefaultsShowing)
 {
     TEffectParamBlock block = ZeroBlock();
     RunDialog(plugin, host, block, [](DialogDriver& d) {
+        EXPECT_EQ(0, d.ActivePage());
+        // A page's windows are made with what the load left in them.
+        ASSERT_TRUE(d.ShowEveryPage());
         const int positions[] = { 10, 4, 100, 50 };
         const char* readouts[] = { "2500", "0.1 Octaves", "0 dB", "50" };
         for (int page = 0; page < 4; ++page) {
@@ -184,7 +187,6 @@ TEST_F(DialogSettingsTest, ZeroBlockOpensWithTheDefaultsShowing)
         EXPECT_TRUE(d.Checked(d.Button("60 Hz House Current (&North America)")));
         for (const char* tool : { "Remove &Pops and Clicks", "Eliminate H&um", "Reduce H&iss", "&Noise Gate" })
             EXPECT_FALSE(d.Checked(d.Button(tool))) << tool;
-        EXPECT_EQ(0, d.ActivePage());
         d.Click(d.Button("Cancel"));
     });
 }
@@ -251,6 +253,7 @@ TEST_F(DialogSettingsTest, LoadTimeChecksAreOverriddenByTheBlock)
     block.GateValid = 1;
     block.GateThreshold = 30;
     RunDialog(plugin, host, block, [](DialogDriver& d) {
+        ASSERT_TRUE(d.ShowEveryPage());
         for (const char* tool : { "Remove &Pops and Clicks", "Eliminate H&um", "Reduce H&iss", "&Noise Gate" })
             EXPECT_FALSE(d.Checked(d.Button(tool))) << tool;
         EXPECT_EQ("1500", DialogDriver::Text(d.Readout(0)));
@@ -269,6 +272,7 @@ TEST_F(DialogSettingsTest, ReadoutsUseTheUsersDecimalSeparator)
     block.EqGainDb[9] = -12.345;
     block.HumWidthOctaves = 0.25;
     RunDialog(plugin, host, block, [](DialogDriver& d) {
+        ASSERT_TRUE(d.ShowEveryPage());
         EXPECT_EQ("0,25 Octaves", DialogDriver::Text(d.Readout(1)));
         EXPECT_EQ("-12,345 dB", DialogDriver::Text(d.Readout(2)));
         d.SetFocusTo(d.Slider(2));
@@ -287,6 +291,7 @@ TEST_F(DialogSettingsTest, APositionThatStaysRaisesNoChange)
     block.GateValid = 1;
     block.GateThreshold = 0; // the slider already stands at 0
     RunDialog(plugin, host, block, [](DialogDriver& d) {
+        ASSERT_TRUE(d.ShowEveryPage());
         EXPECT_EQ(0, d.Position(d.Slider(3)));
         EXPECT_EQ("000", DialogDriver::Text(d.Readout(3))) << "the designed text: no change handler ran";
         d.SetFocusTo(d.Slider(3));
@@ -307,6 +312,7 @@ TEST_F(DialogSettingsTest, UnstoredReadoutShowsTheBlockValueUntilTheSliderMoves)
     block.HumWidthOctaves = 0.25;
     block.EqGainDb[9] = -12.345;
     RunDialog(plugin, host, block, [](DialogDriver& d) {
+        ASSERT_TRUE(d.ShowEveryPage());
         EXPECT_EQ("2540", DialogDriver::Text(d.Readout(0)));
         EXPECT_EQ("0.25 Octaves", DialogDriver::Text(d.Readout(1)));
         EXPECT_EQ("-12.345 dB", DialogDriver::Text(d.Readout(2)));

@@ -6,12 +6,26 @@
 
 namespace {
 
+// Each press is made when the dialog's thread takes this message from its
+// queue; it is posted again after every attempt until the script is done, so
+// that the presses follow one another as fast as the dialog handles them.
+constexpr UINT kNextPress = WM_APP + 7;
+
 struct Script {
     HWND host = nullptr;
     TEffectParamBlock* block = nullptr;
     const std::vector<Press>* presses = nullptr;
     size_t next = 0;
+    bool pressPending = false;
 } script;
+
+void PostNextPress()
+{
+    if (script.pressPending || script.next >= script.presses->size())
+        return;
+    script.pressPending = true;
+    PostThreadMessageA(GetCurrentThreadId(), kNextPress, 0, 0);
+}
 
 HWND OwnedFormOf(HWND owner)
 {
@@ -27,7 +41,7 @@ HWND ButtonOf(HWND parent, const char* caption)
     return FindChild(parent, nullptr, caption);
 }
 
-void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD)
+void TryNextPress()
 {
     const HWND dialog = OwnedFormOf(script.host);
     if (!dialog || script.next >= script.presses->size())
@@ -67,14 +81,26 @@ void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD)
     }
 }
 
+LRESULT CALLBACK OnRetrieval(int code, WPARAM removal, LPARAM lParam)
+{
+    const auto* message = reinterpret_cast<const MSG*>(lParam);
+    if (code == HC_ACTION && removal == PM_REMOVE && !message->hwnd && message->message == kNextPress) {
+        script.pressPending = false;
+        TryNextPress();
+        PostNextPress();
+    }
+    return CallNextHookEx(nullptr, code, removal, lParam);
+}
+
 } // namespace
 
 int32_t RunQuickSession(
     PluginLibrary& plugin, HWND host, TEffectParamBlock& block, const std::vector<Press>& presses, uint16_t channels)
 {
-    script = Script { host, &block, &presses, 0 };
-    const UINT_PTR timer = SetTimer(nullptr, 0, USER_TIMER_MINIMUM, Tick);
+    script = Script { host, &block, &presses, 0, false };
+    const HHOOK hook = SetWindowsHookExA(WH_GETMESSAGE, OnRetrieval, nullptr, GetCurrentThreadId());
+    PostNextPress();
     const int32_t result = plugin.showEffectDialog(host, 0, 0, MakeWaveFormat(channels), &block);
-    KillTimer(nullptr, timer);
+    UnhookWindowsHookEx(hook);
     return result;
 }

@@ -1,5 +1,6 @@
-// Runs many sessions quickly: a thread timer on the host's own thread, which
-// fires inside the dialog's modal loop, presses the buttons of a script.
+// Runs many sessions quickly: a hook on the host's own thread, run inside the
+// dialog's modal loop whenever it takes the script's message, presses the
+// buttons of a script.
 #pragma once
 
 #include <windows.h>
@@ -14,7 +15,7 @@
 enum class Press { Accept, Cancel, Help, CloseHelp, Escape, MoveSlider, ProtectBlock };
 
 // Calls ShowEffectDialog with the given parent and block and presses the
-// buttons in order, one per timer tick, as soon as the dialog or its help
-// is up. Returns ShowEffectDialog's result.
+// buttons in order, each as soon as the dialog has handled the one before
+// and the dialog or its help is up. Returns ShowEffectDialog's result.
 int32_t RunQuickSession(PluginLibrary& plugin, HWND host, TEffectParamBlock& block, const std::vector<Press>& presses,
     uint16_t channels = 2);

@@ -1,4 +1,4 @@
-// EffectSettings: the settings side of the main dialog. Loads the parameter
+// DialogController: the main dialog's controller. Loads the parameter
 // block into the dialog's controls, stores them back, and holds the change
 // handlers that keep the tools' check boxes and readouts current.
 #pragma once
@@ -40,10 +40,10 @@ struct EffectControls {
 // Library-wide: true once any dialog has loaded settings; never cleared.
 extern bool SettingsLoaded;
 
-class EffectSettings {
+class DialogController {
 public:
     // decimalSeparator: at most 3 characters.
-    EffectSettings(const EffectControls& controls, const char* decimalSeparator);
+    DialogController(const EffectControls& controls, const char* decimalSeparator);
 
     // Load and store: each returns true, or false as soon as a change handler
     // that it raised has failed; a failed load writes nothing after that point.

@@ -1,0 +1,29 @@
+// The help dialog's layout. The four text boxes lie on top of one another;
+// they are made when the dialog is first shown.
+#pragma once
+
+#include "windowing/layout.h"
+
+namespace scrubwell::help_layout {
+
+using windowing::Kind;
+using windowing::kNoTab;
+using windowing::kOnForm;
+
+inline constexpr windowing::FontSpec kTitleFont { "MS Sans Serif", 16, true, false };
+
+enum Row { kHelpLabel, kHumMemo, kHissMemo, kPOPClickMemo, kCloseButton, kNoiseReductionMemo, kRowCount };
+
+// clang-format off
+inline constexpr windowing::LayoutItem kRows[kRowCount] = {
+    { "HelpLabel", Kind::kLabel, kOnForm, { 17, 7, 465, 24 }, "Pops and Clicks Removal Help", SS_CENTER, &kTitleFont,
+        kNoTab, false },
+    { "HumMemo", Kind::kTextBox, kOnForm, { 14, 48, 465, 273 }, "", 0, nullptr, 0, true },
+    { "HissMemo", Kind::kTextBox, kOnForm, { 12, 48, 465, 273 }, "", 0, nullptr, 1, true },
+    { "POPClickMemo", Kind::kTextBox, kOnForm, { 14, 48, 465, 273 }, "", 0, nullptr, 2, true },
+    { "CloseButton", Kind::kPushButton, kOnForm, { 189, 333, 115, 25 }, "&Close", BS_DEFPUSHBUTTON, nullptr, 3, false },
+    { "NoiseReductionMemo", Kind::kTextBox, kOnForm, { 11, 48, 465, 273 }, "", 0, nullptr, 4, true },
+};
+// clang-format on
+
+} // namespace scrubwell::help_layout
