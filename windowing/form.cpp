@@ -663,25 +663,6 @@ bool Form::PreviewKey(const MSG&)
 
 namespace {
 
-const char* ClassOf(Kind kind)
-{
-    switch (kind) {
-    case Kind::kTabControl:
-        return WC_TABCONTROLA;
-    case Kind::kPage:
-        return kContainerClass;
-    case Kind::kLabel:
-    case Kind::kReadout:
-        return "Static";
-    case Kind::kTrackBar:
-        return TRACKBAR_CLASSA;
-    case Kind::kTextBox:
-        return "Edit";
-    default:
-        return "Button";
-    }
-}
-
 DWORD StyleOf(Kind kind)
 {
     switch (kind) {
@@ -757,7 +738,7 @@ void Form::UseLayout(const LayoutItem* rows, int count, HWND* windows)
 {
     rows_ = rows;
     windows_ = windows;
-    rowCount_ = count <= kMaxRows ? count : 0;
+    rowCount_ = count;
 }
 
 int Form::RowOf(HWND window) const
@@ -778,6 +759,8 @@ int Form::PageOf(int row) const
 
 bool Form::CreateRows(int root)
 {
+    if (rowCount_ > kMaxRows)
+        return false;
     // For each window that holds rows (index 0 the form, row + 1 a page or
     // the tab control): the last row in tab order that has a window in it.
     int lastIn[kMaxRows + 1];
@@ -828,7 +811,7 @@ HWND Form::CreateRow(int row, HWND parent, const Rect& bounds, bool startsGroup)
     const HWND window = CreateWindowExA(item.kind == Kind::kTextBox ? WS_EX_CLIENTEDGE
             : item.kind == Kind::kPage                              ? WS_EX_CONTROLPARENT
                                                                     : 0,
-        ClassOf(item.kind), item.kind == Kind::kPage ? "" : item.text, style | WS_CHILD, place.left, place.top,
+        WindowClassOf(item.kind), item.kind == Kind::kPage ? "" : item.text, style | WS_CHILD, place.left, place.top,
         place.width, place.height, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(nextId_++)), ModuleInstance(),
         nullptr);
     const HFONT font = item.kind == Kind::kPage ? nullptr : item.font ? Font(*item.font) : FormFont();
@@ -839,7 +822,7 @@ HWND Form::CreateRow(int row, HWND parent, const Rect& bounds, bool startsGroup)
     windows_[row] = window;
     if (font)
         Control(window).SetFont(font);
-    const char* className = ClassOf(item.kind);
+    const char* className = WindowClassOf(item.kind);
     if (const LONG role = ControlRole(className, style))
         MakeAccessible(window, { role });
     switch (item.kind) {

@@ -126,9 +126,10 @@ protected:
     // belong to the derived form; at most kMaxRows rows.
     void UseLayout(const LayoutItem* rows, int count, HWND* windows);
     // Makes, in tab order, the windows of the form's rows that lie on no page
-    // and are not later rows; with kLaterRows, the later rows. Children get
-    // ids in creation order; fonts belong to the form and are deleted with
-    // its window. False when a window or font could not be made.
+    // and are not later rows; with kLaterRows, the later rows; with a page's
+    // row, the rows on that page. Children get ids in creation order; fonts
+    // belong to the form and are deleted with its window. False when a window
+    // or font could not be made, or the layout has more than kMaxRows rows.
     static constexpr int kLaterRows = -2;
     bool CreateRows(int root = kOnForm);
     // The row whose window this is, or -1.

@@ -5,6 +5,8 @@
 
 #include <windows.h>
 
+#include "windowing/window_classes.h"
+
 namespace scrubwell::windowing {
 
 struct Rect {
@@ -54,5 +56,28 @@ struct LayoutItem {
     // Made only when the form asks for the later rows, not with the dialog.
     bool later;
 };
+
+// The window class of a row's window; null for the rows that are drawn.
+inline const char* WindowClassOf(Kind kind)
+{
+    switch (kind) {
+    case Kind::kTabControl:
+        return "SysTabControl32";
+    case Kind::kPage:
+        return kContainerClass;
+    case Kind::kPanel:
+    case Kind::kBevel:
+        return nullptr;
+    case Kind::kLabel:
+    case Kind::kReadout:
+        return "Static";
+    case Kind::kTrackBar:
+        return "msctls_trackbar32";
+    case Kind::kTextBox:
+        return "Edit";
+    default:
+        return "Button";
+    }
+}
 
 } // namespace scrubwell::windowing

@@ -18,27 +18,6 @@ using scrubwell::windowing::kOnForm;
 using scrubwell::windowing::LayoutItem;
 namespace main_layout = scrubwell::main_layout;
 
-const char* ClassOf(Kind kind)
-{
-    switch (kind) {
-    case Kind::kTabControl:
-        return WC_TABCONTROLA;
-    case Kind::kLabel:
-    case Kind::kReadout:
-        return "Static";
-    case Kind::kTrackBar:
-        return TRACKBAR_CLASSA;
-    case Kind::kTextBox:
-        return "Edit";
-    case Kind::kPage:
-    case Kind::kPanel:
-    case Kind::kBevel:
-        return nullptr; // pages are the tab control's items; panels and bevels are drawn
-    default:
-        return "Button";
-    }
-}
-
 RECT InParent(HWND window)
 {
     RECT bounds;
@@ -81,8 +60,9 @@ std::vector<HWND> MatchRows(const LayoutItem* rows, int count, HWND root, HWND t
     std::vector<HWND> windows(static_cast<size_t>(count));
     for (int row = 0; row < count; ++row) {
         const LayoutItem& item = rows[row];
-        const char* className = ClassOf(item.kind);
-        if (!className)
+        // Pages are the tab control's items; panels and bevels are drawn.
+        const char* className = scrubwell::windowing::WindowClassOf(item.kind);
+        if (!className || item.kind == Kind::kPage)
             continue;
         SCOPED_TRACE(item.name);
         const POINT corner = DesignedCorner(rows, row, root, tabs);
@@ -270,13 +250,19 @@ TEST_F(DialogLayoutTest, ARepaintOfTheTabControlAloneLeavesThePageShowing)
         const HWND heading = FindChild(d.dialog, "Static", "Pop and Click Removal");
         const COLORREF face = GetSysColor(COLOR_BTNFACE);
         std::vector<COLORREF> shown;
+        // Once the dialog has painted everything it had to.
         ASSERT_TRUE(DialogDriver::WaitUntil([&] {
+            for (HWND window : { d.dialog, d.Tabs(), d.Page(0), heading })
+                if (GetUpdateRect(window, nullptr, FALSE))
+                    return false;
             shown = PixelsOf(d.dialog, heading);
             return std::count(shown.begin(), shown.end(), face) < static_cast<ptrdiff_t>(shown.size());
         })) << "the heading's text is on the screen";
         RedrawWindow(d.Tabs(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
         EXPECT_TRUE(DialogDriver::WaitUntil([&] { return !GetUpdateRect(d.Tabs(), nullptr, FALSE); }));
-        EXPECT_TRUE(shown == PixelsOf(d.dialog, heading)) << "the heading is painted over";
+        // A page painted over stays so: nothing repaints it until the page changes.
+        EXPECT_TRUE(DialogDriver::WaitUntil([&] { return shown == PixelsOf(d.dialog, heading); }))
+            << "the heading is painted over";
         d.Click(d.Button("Cancel"));
     });
 }

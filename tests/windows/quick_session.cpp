@@ -64,9 +64,13 @@ void TryNextPress()
     case Press::CloseHelp:
         PostMessageA(ButtonOf(help, "&Close"), BM_CLICK, 0, 0);
         break;
-    case Press::Escape:
-        PostMessageA(GetFocus(), WM_KEYDOWN, VK_ESCAPE, 1);
+    case Press::Escape: {
+        // While another process is in front, this thread may hold no focus:
+        // the dialog's key preview sees the key on the dialog itself too.
+        const HWND focus = GetFocus();
+        PostMessageA(focus && IsChild(dialog, focus) ? focus : dialog, WM_KEYDOWN, VK_ESCAPE, 1);
         break;
+    }
     case Press::MoveSlider: {
         const HWND slider = FindWindowExA(GetParent(ButtonOf(dialog, "More")), nullptr, TRACKBAR_CLASSA, nullptr);
         SendMessageA(slider, TBM_SETPOS, TRUE, SendMessageA(slider, TBM_GETPOS, 0, 0) + 1);
