@@ -4,7 +4,9 @@
 #include <cstring>
 #include <string>
 
+#include "dialogs/scrubwell_help_layout.h"
 #include "tests/windows/dialog_driver.h"
+#include "tests/windows/layout_check.h"
 
 namespace {
 
@@ -74,34 +76,15 @@ TEST_F(HelpDialogTest, WindowHasItsDesignedPlaceSizeAndNoTitleBarButtons)
         GetWindowRect(help, &frame);
         EXPECT_EQ(279, frame.left);
         EXPECT_EQ(185, frame.top);
-        const struct {
-            const char* className;
-            int left, top, width, height;
-        } expected[] = { { "Static", 17, 7, 465, 24 }, { "Edit", 14, 48, 465, 273 }, { "Edit", 12, 48, 465, 273 },
-            { "Edit", 14, 48, 465, 273 }, { "Button", 189, 333, 115, 25 }, { "Edit", 11, 48, 465, 273 } };
-        HWND child = GetWindow(help, GW_CHILD);
-        for (const auto& e : expected) {
-            ASSERT_TRUE(child);
-            char className[16];
-            GetClassNameA(child, className, sizeof className);
-            EXPECT_STREQ(e.className, className);
-            RECT r;
-            GetWindowRect(child, &r);
-            MapWindowPoints(HWND_DESKTOP, help, reinterpret_cast<POINT*>(&r), 2);
-            EXPECT_EQ(e.left, r.left) << className;
-            EXPECT_EQ(e.top, r.top) << className;
-            EXPECT_EQ(e.width, r.right - r.left) << className;
-            EXPECT_EQ(e.height, r.bottom - r.top) << className;
-            if (lstrcmpiA(className, "Edit") == 0) {
-                EXPECT_TRUE(GetWindowLongA(child, GWL_STYLE) & (ES_READONLY | ES_MULTILINE | WS_VSCROLL));
-            }
-            child = GetWindow(child, GW_HWNDNEXT);
-        }
-        LOGFONTA title {};
-        GetObjectA(
-            reinterpret_cast<HFONT>(SendMessageA(GetWindow(help, GW_CHILD), WM_GETFONT, 0, 0)), sizeof title, &title);
-        EXPECT_EQ(-16, title.lfHeight);
-        EXPECT_EQ(FW_BOLD, title.lfWeight);
+        namespace layout = scrubwell::help_layout;
+        const std::vector<HWND> windows
+            = MatchLayout(layout::kRows, layout::kRowCount, help, nullptr, { layout::kHelpLabel }); // the tool's title
+        ExpectLayoutTabOrder(layout::kRows, layout::kRowCount, windows, help);
+        EXPECT_EQ(GetWindow(help, GW_CHILD), windows[layout::kHelpLabel]) << "the title first";
+        for (int memo : { layout::kHumMemo, layout::kHissMemo, layout::kPOPClickMemo, layout::kNoiseReductionMemo })
+            EXPECT_EQ(ES_MULTILINE | ES_READONLY | WS_VSCROLL,
+                GetWindowLongA(windows[static_cast<size_t>(memo)], GWL_STYLE)
+                    & (ES_MULTILINE | ES_READONLY | WS_VSCROLL));
         d.Click(d.Button("&Close", help));
         DialogDriver::WaitUntil([&] { return !IsWindowVisible(help); });
         d.Click(d.Button("Cancel"));

@@ -1,0 +1,131 @@
+#include "tests/windows/layout_check.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "tests/windows/dialog_driver.h"
+
+#include <commctrl.h>
+
+using scrubwell::windowing::Kind;
+using scrubwell::windowing::kNoTab;
+using scrubwell::windowing::kOnForm;
+using scrubwell::windowing::LayoutItem;
+
+namespace {
+
+// Where a row's top left corner lies on the screen as designed: the places of
+// its parents added up from the dialog's client area, a page's from its tab
+// control's display area.
+POINT DesignedCorner(const LayoutItem* rows, int row, HWND dialog, HWND tabs)
+{
+    POINT corner { 0, 0 };
+    for (; row != kOnForm; row = rows[row].parent) {
+        RECT area { 0, 0, 0, 0 };
+        if (rows[row].kind == Kind::kPage) {
+            GetClientRect(tabs, &area);
+            SendMessageA(tabs, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&area));
+        }
+        corner.x += rows[row].bounds.left + area.left;
+        corner.y += rows[row].bounds.top + area.top;
+    }
+    ClientToScreen(dialog, &corner);
+    return corner;
+}
+
+} // namespace
+
+std::vector<HWND> MatchLayout(
+    const LayoutItem* rows, int count, HWND root, HWND tabs, std::initializer_list<int> replacedTexts)
+{
+    std::vector<HWND> windows(static_cast<size_t>(count));
+    for (int row = 0; row < count; ++row) {
+        const LayoutItem& item = rows[row];
+        // Pages are the tab control's items; panels and bevels are drawn.
+        const char* className = scrubwell::windowing::WindowClassOf(item.kind);
+        if (!className || item.kind == Kind::kPage)
+            continue;
+        SCOPED_TRACE(item.name);
+        const POINT corner = DesignedCorner(rows, row, root, tabs);
+        // The pages lie on top of one another: a page's rows are looked for on it.
+        HWND within = root;
+        for (int parent = item.parent; parent != kOnForm; parent = rows[parent].parent)
+            if (rows[parent].kind == Kind::kPage) {
+                TCITEMA page {};
+                page.mask = TCIF_PARAM;
+                const auto index
+                    = std::count_if(rows, rows + parent, [](const LayoutItem& r) { return r.kind == Kind::kPage; });
+                SendMessageA(tabs, TCM_GETITEMA, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&page));
+                within = reinterpret_cast<HWND>(page.lParam);
+            }
+        for (HWND candidate : ChildrenOfClass(within, className)) {
+            RECT r;
+            GetWindowRect(candidate, &r);
+            // A readout's text is the tool's value, a text box's the help's.
+            const bool textAsDesigned = item.kind == Kind::kReadout || item.kind == Kind::kTextBox
+                || std::count(replacedTexts.begin(), replacedTexts.end(), row)
+                || DialogDriver::Text(candidate) == item.text;
+            if (r.left == corner.x && r.top == corner.y && textAsDesigned
+                && std::find(windows.begin(), windows.end(), candidate) == windows.end()) {
+                windows[static_cast<size_t>(row)] = candidate;
+                break;
+            }
+        }
+        const HWND window = windows[static_cast<size_t>(row)];
+        if (!window) {
+            ADD_FAILURE() << "no window at its place";
+            continue;
+        }
+        RECT r;
+        GetWindowRect(window, &r);
+        if (item.bounds.width) {
+            EXPECT_EQ(item.bounds.width, r.right - r.left);
+            EXPECT_EQ(item.bounds.height, r.bottom - r.top);
+        } else {
+            EXPECT_GT(r.right - r.left, 10) << "sized to its text";
+        }
+        const LONG style = GetWindowLongA(window, GWL_STYLE);
+        EXPECT_EQ(item.style, static_cast<DWORD>(style) & item.style);
+        if (item.kind != Kind::kTextBox) { // the help shows one of its texts at a time
+            EXPECT_EQ(item.kind != Kind::kReadout, (style & WS_VISIBLE) != 0);
+        }
+        if (item.kind == Kind::kTrackBar)
+            continue; // shows no text
+        LOGFONTA font {};
+        GetObjectA(reinterpret_cast<HFONT>(SendMessageA(window, WM_GETFONT, 0, 0)), sizeof font, &font);
+        EXPECT_STREQ(item.font ? item.font->face : "MS Sans Serif", font.lfFaceName);
+        EXPECT_EQ(item.font ? -item.font->height : -11, font.lfHeight);
+        EXPECT_EQ(item.font && item.font->bold ? FW_BOLD : FW_NORMAL, font.lfWeight);
+    }
+    return windows;
+}
+
+void ExpectLayoutTabOrder(const LayoutItem* rows, int count, const std::vector<HWND>& windows, HWND root)
+{
+    const std::vector<HWND> walk = ChildrenOfClass(root, nullptr);
+    auto place = [&](int row) {
+        return std::find(walk.begin(), walk.end(), windows[static_cast<size_t>(row)]) - walk.begin();
+    };
+    for (int a = 0; a < count; ++a) {
+        if (!windows[static_cast<size_t>(a)])
+            continue;
+        for (int b = 0; b < count; ++b) {
+            if (!windows[static_cast<size_t>(b)] || rows[a].parent != rows[b].parent)
+                continue;
+            if (rows[a].tab != kNoTab && rows[b].tab != kNoTab && rows[a].tab < rows[b].tab) {
+                EXPECT_LT(place(a), place(b)) << rows[a].name << " before " << rows[b].name;
+            }
+        }
+        if (rows[a].kind != Kind::kGroupBox)
+            continue;
+        int inside = 0;
+        for (int b = 0; b < count; ++b)
+            inside += rows[b].parent == a && windows[static_cast<size_t>(b)];
+        for (int b = 0; b < count; ++b)
+            if (rows[b].parent == a && windows[static_cast<size_t>(b)]) {
+                EXPECT_GT(place(b), place(a)) << rows[b].name << " after its frame";
+                EXPECT_LE(place(b), place(a) + inside) << rows[b].name << " right after its frame";
+            }
+    }
+}
