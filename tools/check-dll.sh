@@ -14,7 +14,7 @@ fail() { echo "check-dll: FAIL: $*"; failures=$((failures + 1)); }
 pass() { echo "check-dll: ok: $*"; }
 
 headers=$($objdump -p "$shipped")
-$objdump -f "$shipped" | grep -q "file format pei-i386" && pass "PE32 i386 image" || fail "not a PE32 i386 image"
+[[ $($objdump -f "$shipped") == *"file format pei-i386"* ]] && pass "PE32 i386 image" || fail "not a PE32 i386 image"
 
 module=$(awk '/^Name[ \t]/ {print $NF; exit}' <<<"$headers")
 [ "$module" = "TidwexUI.dll" ] && pass "module name $module" || fail "module name is '$module'"
@@ -36,7 +36,7 @@ for name in GetEffectInfo ShowEffectDialog; do
     continue
   fi
   # Up to the blank line that ends the function: a local function may follow.
-  rets=$($objdump -d --disassemble="$symbol" "$built" | awk -v s="<$symbol>:" '$0 ~ s {f=1; next} f && /^$/ {exit} f' | grep -E '\sret' | awk '{print $NF}' | sort -u | tr '\n' ' ')
+  rets=$($objdump -d --disassemble="$symbol" "$built" | awk -v s="<$symbol>:" '$0 ~ s {f=1; next} f && /^$/ {f = 0} f' | grep -E '\sret' | awk '{print $NF}' | sort -u | tr '\n' ' ')
   [ "$rets" = "\$${pops[$name]} " ] && pass "$name returns with ret \$${pops[$name]}" || fail "$name returns with: $rets"
 done
 

@@ -806,23 +806,20 @@ bool Form::CreateRows(int root)
 HWND Form::CreateRow(int row, HWND parent, const Rect& bounds, bool startsGroup)
 {
     const LayoutItem& item = rows_[row];
-    DWORD style = StyleOf(item.kind) | item.style | (startsGroup ? WS_GROUP : 0);
-    const Rect& place = bounds;
+    const DWORD style = StyleOf(item.kind) | item.style | (startsGroup ? WS_GROUP : 0) | WS_CHILD;
+    const char* className = WindowClassOf(item.kind);
     const HWND window = CreateWindowExA(item.kind == Kind::kTextBox ? WS_EX_CLIENTEDGE
             : item.kind == Kind::kPage                              ? WS_EX_CONTROLPARENT
                                                                     : 0,
-        WindowClassOf(item.kind), item.kind == Kind::kPage ? "" : item.text, style | WS_CHILD, place.left, place.top,
-        place.width, place.height, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(nextId_++)), ModuleInstance(),
-        nullptr);
-    const HFONT font = item.kind == Kind::kPage ? nullptr : item.font ? Font(*item.font) : FormFont();
+        className, item.kind == Kind::kPage ? "" : item.text, style, bounds.left, bounds.top, bounds.width,
+        bounds.height, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(nextId_++)), ModuleInstance(), nullptr);
     if (!window) {
         creationFailed_ = true;
         return nullptr;
     }
     windows_[row] = window;
-    if (font)
-        Control(window).SetFont(font);
-    const char* className = WindowClassOf(item.kind);
+    if (item.kind != Kind::kPage)
+        Control(window).SetFont(item.font ? Font(*item.font) : FormFont());
     if (const LONG role = ControlRole(className, style))
         MakeAccessible(window, { role });
     switch (item.kind) {
