@@ -63,7 +63,6 @@ public:
         : checked_(checked)
     {
     }
-    HWND Handle() const { return window_.Handle(); }
     void GroupWith(DeferredRadioButton& other);
     // The handler runs whenever the button becomes checked.
     void OnClick(Form& form, Handler handler);

@@ -792,9 +792,9 @@ bool Form::CreateRows(int root)
             if (!window)
                 return;
             // Later rows go to their place in the tab order among those made before.
-            const HWND above = previous < 0 ? HWND_TOP : windows_[previous];
-            if (GetWindow(window, GW_HWNDPREV) != (previous < 0 ? nullptr : above))
-                SetWindowPos(window, above, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+            const HWND before = previous < 0 ? nullptr : windows_[previous];
+            if (GetWindow(window, GW_HWNDPREV) != before)
+                SetWindowPos(window, before ? before : HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
         }
         if (windows_[row])
             lastIn[holder + 1] = row;

@@ -165,10 +165,7 @@ HWND DialogDriver::Tabs() const
 
 HWND DialogDriver::Page(int index) const
 {
-    TCITEMA item {};
-    item.mask = TCIF_PARAM;
-    SendMessageA(Tabs(), TCM_GETITEMA, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item));
-    return reinterpret_cast<HWND>(item.lParam);
+    return PageOfTab(Tabs(), index);
 }
 
 HWND DialogDriver::Focus() const
@@ -357,6 +354,14 @@ HWND FindChild(HWND root, const char* className, const std::string& text)
     const auto found = Children(root,
         [&](HWND window) { return (!className || HasClass(window, className)) && DialogDriver::Text(window) == text; });
     return found.empty() ? nullptr : found.front();
+}
+
+HWND PageOfTab(HWND tabs, int index)
+{
+    TCITEMA item {};
+    item.mask = TCIF_PARAM;
+    SendMessageA(tabs, TCM_GETITEMA, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item));
+    return reinterpret_cast<HWND>(item.lParam);
 }
 
 std::vector<HWND> ChildrenOfClass(HWND root, const char* className)

@@ -84,6 +84,8 @@ int32_t RunDialog(PluginLibrary& plugin, TestHost& host, TEffectParamBlock& bloc
 // The first window below root, in tab order, of the class (any when null) and
 // with the text; 0 if none.
 HWND FindChild(HWND root, const char* className, const std::string& text);
+// The page that the tab control's item carries.
+HWND PageOfTab(HWND tabs, int index);
 // Every window below root of the class (any when null), in tab order.
 std::vector<HWND> ChildrenOfClass(HWND root, const char* className);
 

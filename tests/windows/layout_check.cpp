@@ -51,14 +51,10 @@ std::vector<HWND> MatchLayout(
         // The pages lie on top of one another: a page's rows are looked for on it.
         HWND within = root;
         for (int parent = item.parent; parent != kOnForm; parent = rows[parent].parent)
-            if (rows[parent].kind == Kind::kPage) {
-                TCITEMA page {};
-                page.mask = TCIF_PARAM;
-                const auto index
-                    = std::count_if(rows, rows + parent, [](const LayoutItem& r) { return r.kind == Kind::kPage; });
-                SendMessageA(tabs, TCM_GETITEMA, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&page));
-                within = reinterpret_cast<HWND>(page.lParam);
-            }
+            if (rows[parent].kind == Kind::kPage)
+                within = PageOfTab(tabs, static_cast<int>(std::count_if(rows, rows + parent, [](const LayoutItem& r) {
+                    return r.kind == Kind::kPage;
+                })));
         for (HWND candidate : ChildrenOfClass(within, className)) {
             RECT r;
             GetWindowRect(candidate, &r);
