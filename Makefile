@@ -2,7 +2,7 @@
 # make demo    runs the demo host, which opens the dialog
 # make bench   measures the dialog against a bare Win32 dialog
 # make stress  runs the random-block test with many more blocks
-# make dist    builds the release archive
+# make dist    builds the release archive and its symbols
 # make screenshots renews the README's pictures of the dialog
 .PHONY: all deps build check test demo bench stress dist screenshots clean format
 
@@ -37,24 +37,8 @@ build: deps $(BUILD)/native/build.ninja $(BUILD)/x64/build.ninja $(BUILD)/x86/bu
 	i686-w64-mingw32-strip -o dist/x86/TidwexUI.dll $(BUILD)/x86/bin/TidwexUI.dll
 	x86_64-w64-mingw32-strip -o dist/x64/TidwexUI.dll $(BUILD)/x64/bin/TidwexUI.dll
 
-PACKAGE := scrubwell-$(VERSION)
 dist: build
-	rm -rf $(BUILD)/package
-	cd $(BUILD) && mkdir -p package/$(PACKAGE)/x86 package/$(PACKAGE)/x64 package/$(PACKAGE)/linux \
-		package/$(PACKAGE)/include package/$(PACKAGE)/docs
-	cp dist/x86/TidwexUI.dll $(BUILD)/x86/lib/libTidwexUI.dll.a $(BUILD)/x86/lib/TidwexUI.lib \
-		$(BUILD)/x86/lib/TidwexUI.def $(BUILD)/package/$(PACKAGE)/x86/
-	i686-w64-mingw32-strip -o $(BUILD)/package/$(PACKAGE)/x86/scrubwell-host.exe $(BUILD)/x86/bin/scrubwell-host.exe
-	cp dist/x64/TidwexUI.dll $(BUILD)/x64/lib/libTidwexUI.dll.a $(BUILD)/x64/lib/TidwexUI.lib \
-		$(BUILD)/x64/lib/TidwexUI.def $(BUILD)/package/$(PACKAGE)/x64/
-	x86_64-w64-mingw32-strip -o $(BUILD)/package/$(PACKAGE)/x64/scrubwell-host.exe $(BUILD)/x64/bin/scrubwell-host.exe
-	x86_64-w64-mingw32-strip -o $(BUILD)/package/$(PACKAGE)/x64/scrubwell-block.exe $(BUILD)/x64/bin/scrubwell-block.exe
-	strip -o $(BUILD)/package/$(PACKAGE)/linux/scrubwell-block $(BUILD)/native/bin/scrubwell-block
-	cp exports/scrubwell_effect.h block/effect_param_block.h $(BUILD)/package/$(PACKAGE)/include/
-	cp README.md $(BUILD)/package/$(PACKAGE)/
-	cp docs/host-guide.md $(BUILD)/package/$(PACKAGE)/docs/
-	tar -czf dist/$(PACKAGE).tar.gz -C $(BUILD)/package $(PACKAGE)
-	@echo "dist: dist/$(PACKAGE).tar.gz" && tar -tzf dist/$(PACKAGE).tar.gz
+	tools/make-dist.sh $(BUILD) $(VERSION)
 
 screenshots: build
 	tools/demo.sh
@@ -68,7 +52,7 @@ test:
 	tools/run-windows-tests.sh $(BUILD)/x64
 	tools/run-i386-tests.sh $(BUILD)/x86-tests dist/x86/TidwexUI.dll
 
-check: build test
+check: dist test
 
 demo: build
 	tools/demo.sh

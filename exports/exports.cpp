@@ -17,6 +17,9 @@ using namespace scrubwell;
 constexpr char kEffectName[] = "Scrubwell";
 constexpr char kIconFile[] = "SCRUBWL.ICO";
 constexpr char kEngineFile[] = "TIDWEX32.DLL";
+static_assert(sizeof kEngineFile == SCRUBWELL_INFO_TEXT_SIZE && sizeof kIconFile <= sizeof kEngineFile
+        && sizeof kEffectName <= sizeof kEngineFile,
+    "the header's buffer size is the longest text's");
 
 // The dialog session uses library-wide state: a call that arrives while one
 // is running (from a host's message handler, or from another thread) is

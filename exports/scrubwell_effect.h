@@ -19,10 +19,29 @@
 /* Beside this header in the release package; in the source tree in block/. */
 #include "effect_param_block.h"
 
+/* The release this header belongs to; the DLL's version resource holds the same. */
+#define SCRUBWELL_VERSION_MAJOR 1
+#define SCRUBWELL_VERSION_MINOR 0
+#define SCRUBWELL_VERSION_PATCH 0
+#define SCRUBWELL_VERSION_STRING "1.0.0"
+
 #if defined(_WIN32) && !defined(_WIN64)
 #define SCRUBWELL_API __stdcall
 #else
 #define SCRUBWELL_API
+#endif
+
+/*
+ * A host that links through an import library may define SCRUBWELL_DLLIMPORT
+ * before including this header: the functions are then declared
+ * __declspec(dllimport), which lets MSVC call them through the import table
+ * directly. Hosts that use LoadLibrary, and the library itself, leave it
+ * undefined.
+ */
+#if defined(_WIN32) && defined(SCRUBWELL_DLLIMPORT)
+#define SCRUBWELL_IMPORT __declspec(dllimport)
+#else
+#define SCRUBWELL_IMPORT
 #endif
 
 #ifdef __cplusplus
@@ -58,15 +77,19 @@ enum {
  * host's window to the top and the dialog above it.
  */
 
+/* The size GetEffectInfo's four buffers need: its longest text, "TIDWEX32.DLL", and the zero. */
+#define SCRUBWELL_INFO_TEXT_SIZE 13
+
 /*
  * Describes the effect. Copies "Scrubwell" into effectName and secondName,
  * "SCRUBWL.ICO" into iconFile and "TIDWEX32.DLL" (the processing engine) into
- * engineFile, each with its terminating zero and without a length limit: the
- * caller's buffers must hold them. Stores the parameter block's size, 4534,
- * through blockSize. Returns 0; 3 (and writes nothing) when any pointer is null.
- * Reads no state and may be called at any time.
+ * engineFile, each with its terminating zero and without a length limit: each
+ * buffer must hold SCRUBWELL_INFO_TEXT_SIZE bytes. Stores the parameter
+ * block's size, 4534, through blockSize. Returns 0; 3 (and writes nothing)
+ * when any pointer is null; 4105 when an output cannot be written, with the
+ * outputs before it written. Reads no state and may be called at any time.
  */
-int32_t SCRUBWELL_API GetEffectInfo(
+SCRUBWELL_IMPORT int32_t SCRUBWELL_API GetEffectInfo(
     char* effectName, char* secondName, char* iconFile, char* engineFile, int32_t* blockSize);
 
 /*
@@ -75,8 +98,14 @@ int32_t SCRUBWELL_API GetEffectInfo(
  *
  * parent      the host's window; the dialog is owned by it. Must not be 0.
  * reserved1,2 ignored.
- * waveFormat  the audio's format (WAVEFORMATEX layout), passed by value; its
- *             channel count decides whether the channel choice is offered.
+ * waveFormat  the audio's format, passed by value; its channel count decides
+ *             whether the channel choice is offered. TWaveFormat has the
+ *             layout of WAVEFORMATEX (18 bytes, packed): copy a
+ *             WAVEFORMATEX's first 18 bytes into it with memcpy. On x86
+ *             the 18 bytes lie on the stack (five 4-byte slots); on x64 the
+ *             caller passes a pointer to a copy of its own (the x64 calling
+ *             convention for by-value records larger than 8 bytes), which
+ *             hosts written in other languages must do by hand.
  * block       the host's parameter block, edited in place during the call
  *             only; the library keeps no reference to it afterwards.
  *
@@ -86,7 +115,7 @@ int32_t SCRUBWELL_API GetEffectInfo(
  * touched), 260 when the dialog could not be created, 4097 on any other
  * failure, including a call made while another is still in progress.
  */
-int32_t SCRUBWELL_API ShowEffectDialog(
+SCRUBWELL_IMPORT int32_t SCRUBWELL_API ShowEffectDialog(
     void* parent, int32_t reserved1, int32_t reserved2, TWaveFormat waveFormat, TEffectParamBlock* block);
 
 /*

@@ -1,13 +1,17 @@
 #!/usr/bin/env bash
-# The release package as a host author uses it: the public headers in every
-# dialect with every compiler, and the host guide's two samples as printed,
-# built for x86 and x64, linked through the import libraries and run under
-# Wine while a second process presses the dialog's buttons.
-# Usage: host_package_test.sh SOURCE_DIR X64_BUILD X86_BUILD
+# The release package as a host author uses it, unpacked from `make dist`'s
+# archive: its checksums and README links; the version in the header, in
+# project() and in the DLL's version resource; the symbols of the shipped
+# DLLs; the public headers in every dialect with every compiler; the samples,
+# as the host guide prints them, built by their CMake project, by pkg-config
+# and by hand for x86 and x64, linked through the import libraries and run
+# under Wine while a second process presses the dialog's buttons.
+# Usage: host_package_test.sh SOURCE_DIR ARCHIVE
 set -u
 src=$1
-declare -A build=([x64]=$2 [x86]=$3)
+archive=$2
 declare -A triple=([x64]=x86_64-w64-mingw32 [x86]=i686-w64-mingw32)
+declare -A toolchain=([x64]=mingw-x86_64 [x86]=mingw-i686)
 dir=$(mktemp -d)
 trap 'rm -rf "$dir"' EXIT
 passed=0
@@ -21,10 +25,56 @@ check() {
     failed=$((failed + 1)); echo "FAIL: $what"; head -20 "$dir/log"; fi
 }
 
-# The package's include/ holds both headers side by side.
-mkdir -p "$dir/include"
-cp "$src/exports/scrubwell_effect.h" "$src/block/effect_param_block.h" "$dir/include/"
-strict=(-Wall -Wextra -pedantic-errors -Werror -I"$dir/include")
+# built DESCRIPTION COMMAND...: the command must succeed; its output is shown only when it fails.
+built() {
+  local what=$1
+  shift
+  if "$@" >"$dir/log" 2>&1; then passed=$((passed + 1)); else
+    failed=$((failed + 1)); echo "FAIL: $what"; tail -20 "$dir/log"; fi
+}
+# imports DESCRIPTION EXE: the decorated x86 names must arrive as the DLL's undecorated ones.
+imports() {
+  local table
+  table=$("${triple[$arch]}-objdump" -p "$2" 2>/dev/null | sed -n '/DLL Name: TidwexUI.dll/,/^$/p')
+  for function in GetEffectInfo ShowEffectDialog; do
+    grep -qE "[0-9] +$function\$" <<<"$table" && passed=$((passed + 1)) \
+      || { failed=$((failed + 1)); echo "FAIL: $1: $2 does not import $function from TidwexUI.dll"; }
+  done
+}
+
+[ -f "$archive" ] || { echo "FAIL: no $archive: run make dist first"; exit 1; }
+tar -xzf "$archive" -C "$dir" && tar -xzf "${archive%.tar.gz}-symbols.tar.gz" -C "$dir" \
+  || { echo "FAIL: cannot unpack $archive and its symbols"; exit 1; }
+pkg=$dir/$(basename "$archive" .tar.gz)
+symbols=$pkg-symbols
+check "SHA256SUMS" bash -c "cd '$pkg' && sha256sum --quiet --strict -c SHA256SUMS"
+check "SHA256SUMS lists every file" bash -c "cd '$pkg' && diff <(find . -type f ! -name SHA256SUMS | cut -c3- | sort) \
+  <(cut -c67- SHA256SUMS | sort)"
+for link in $(grep -oE '\]\([^)]+\)' "$pkg/README.md" | sed -E 's/^\]\((.*)\)$/\1/' | sort -u); do
+  [ -e "$pkg/$link" ] && passed=$((passed + 1)) || { failed=$((failed + 1)); echo "FAIL: README.md links to $link"; }
+done
+
+# One version: project(), the header's macros, the DLL's resource (read by
+# loading_host below) and the package's name.
+version=$(grep -oE 'project\(Scrubwell VERSION [0-9.]+' "$src/CMakeLists.txt" | cut -d' ' -f3)
+macros=$(printf '#include "scrubwell_effect.h"\nSCRUBWELL_VERSION_MAJOR SCRUBWELL_VERSION_MINOR SCRUBWELL_VERSION_PATCH SCRUBWELL_VERSION_STRING\n' \
+  | gcc -E -P -I"$pkg/include" -x c - | tail -1)
+[ "$macros" = "${version//./ } \"$version\"" ] && [[ $pkg == */scrubwell-$version ]] && passed=$((passed + 1)) \
+  || { failed=$((failed + 1)); echo "FAIL: project() says $version, the header '$macros', the package $(basename "$pkg")"; }
+
+# A crash offset in the shipped DLL leads through the symbols to the source:
+# GetEffectInfo's export address, plus the image base.
+for arch in x86 x64; do
+  headers=$("${triple[$arch]}-objdump" -p "$pkg/$arch/TidwexUI.dll")
+  base=$(awk '/^ImageBase/ {print $2}' <<<"$headers")
+  ordinal=$(awk '/\[Ordinal\/Name Pointer\] Table/ {t=1; next} t && $NF == "GetEffectInfo" {gsub(/[][]/, "", $2); print $2; exit}' <<<"$headers")
+  rva=$(awk -v o="$ordinal]" '/Export RVA$/ && $2 == o {print $5; exit}' <<<"$headers")
+  where=$("${triple[$arch]}-addr2line" -f -e "$symbols/$arch/TidwexUI.dll.debug" "$(printf '0x%x' $((16#$base + 16#$rva)))")
+  [[ $where == *GetEffectInfo*exports/exports.cpp:[0-9]* ]] && passed=$((passed + 1)) \
+    || { failed=$((failed + 1)); echo "FAIL: $arch: GetEffectInfo at 0x$rva resolves to: $where"; }
+done
+
+strict=(-Wall -Wextra -pedantic-errors -Werror -I"$pkg/include")
 
 # Compilers: name, architecture, C compiler, C++ compiler.
 compilers=(
@@ -43,7 +93,7 @@ awk -v dir="$dir" '
   file { print > (dir "/" file) }' "$src/docs/host-guide.md"
 samples=(linked_host loading_host)
 for sample in "${samples[@]}"; do
-  [ -s "$dir/$sample.c" ] && passed=$((passed + 1)) || { failed=$((failed + 1)); echo "FAIL: no $sample.c in the guide"; }
+  check "the guide prints samples/$sample.c as shipped" diff "$dir/$sample.c" "$pkg/samples/$sample.c"
 done
 
 for entry in "${compilers[@]}"; do
@@ -61,49 +111,59 @@ for entry in "${compilers[@]}"; do
       bash -c "echo '#include \"scrubwell_effect.h\"' | $compiler ${target[*]} -x $language -std=$dialect ${strict[*]} -fsyntax-only -"
   done
   for sample in "${samples[@]}"; do
-    check "$name $arch: $sample.c as C++" "$cxx" "${target[@]}" -x c++ -Wall -Wextra -Werror -I"$dir/include" \
-      -fsyntax-only "$dir/$sample.c"
+    check "$name $arch: $sample.c as C++" "$cxx" "${target[@]}" -x c++ -Wall -Wextra -Werror -I"$pkg/include" \
+      -fsyntax-only "$pkg/samples/$sample.c"
   done
-  lib=${build[$arch]}/lib
-  check "$name $arch: loading_host.c" "$cc" "${target[@]}" "${link[@]}" -Wall -Wextra -Werror -I"$dir/include" \
-    -o "$dir/loading_host-$name-$arch.exe" "$dir/loading_host.c"
-  for library in libTidwexUI.dll.a TidwexUI.lib; do
+  check "$name $arch: loading_host.c" "$cc" "${target[@]}" "${link[@]}" -Wall -Wextra -Werror -I"$pkg/include" \
+    -o "$dir/loading_host-$name-$arch.exe" "$pkg/samples/loading_host.c" -lversion
+  # TidwexUI.lib, as an MSVC host links it, with the functions declared dllimport.
+  for entry in libTidwexUI.dll.a "TidwexUI.lib -DSCRUBWELL_DLLIMPORT"; do
+    read -r library define <<<"$entry"
     exe=$dir/linked_host-$name-$arch-$library.exe
-    check "$name $arch: linked_host.c through $library" "$cc" "${target[@]}" "${link[@]}" -Wall -Wextra -Werror \
-      -I"$dir/include" -o "$exe" "$dir/linked_host.c" "$lib/$library"
-    # The decorated x86 names must arrive as the DLL's undecorated ones.
-    imports=$("${triple[$arch]}-objdump" -p "$exe" 2>/dev/null | sed -n '/DLL Name: TidwexUI.dll/,/^$/p')
-    for function in GetEffectInfo ShowEffectDialog; do
-      grep -qE "[0-9] +$function\$" <<<"$imports" && passed=$((passed + 1)) \
-        || { failed=$((failed + 1)); echo "FAIL: $name $arch $library: $exe does not import $function from TidwexUI.dll"; }
-    done
+    check "$name $arch: linked_host.c through $entry" "$cc" "${target[@]}" "${link[@]}" -Wall -Wextra -Werror \
+      -I"$pkg/include" $define -o "$exe" "$pkg/samples/linked_host.c" "$pkg/$arch/$library"
+    imports "$name $arch $library" "$exe"
   done
+done
+
+# The samples' CMake project against the package, and a pkg-config build.
+for arch in x86 x64; do
+  built "$arch: samples/CMakeLists.txt configures" cmake -S "$pkg/samples" -B "$dir/cmake-$arch" -G Ninja \
+    -DCMAKE_TOOLCHAIN_FILE="$src/cmake/${toolchain[$arch]}.cmake" -DCMAKE_PREFIX_PATH="$pkg" \
+    -DCMAKE_C_FLAGS="-Wall -Wextra -Werror"
+  built "$arch: samples/CMakeLists.txt builds" cmake --build "$dir/cmake-$arch"
+  imports "$arch CMake" "$dir/cmake-$arch/linked_host.exe"
+  flags=$(PKG_CONFIG_PATH=$pkg/lib/pkgconfig/$arch pkg-config --cflags --libs scrubwell)
+  check "$arch: linked_host.c with pkg-config's $flags" "${triple[$arch]}-gcc" -Wall -Wextra -Werror \
+    -o "$dir/pkg-config-$arch.exe" "$pkg/samples/linked_host.c" $flags
+  imports "$arch pkg-config" "$dir/pkg-config-$arch.exe"
 done
 
 # The x64 samples under Wine: the host runs the dialog; a second process finds
 # it as the guide says and presses a button, after the host has greyed the
 # one named third. Runs: sample, host caption, button, greyed button, the
-# line the host must print.
-mkdir -p "$dir/run"
-cp "${build[x64]}/bin/TidwexUI.dll" "$dir/run/"
-cp "$dir/linked_host-gcc-x64-TidwexUI.lib.exe" "$dir/run/linked_host.exe"
-cp "$dir/loading_host-gcc-x64.exe" "$dir/run/loading_host.exe"
-check "the button presser" "${triple[x64]}-gcc" -Wall -Wextra -Werror -I"$dir/include" -o "$dir/run/press.exe" \
+# lines the host must print, separated by ';'. They run as the samples' CMake
+# project built them for x64, beside the package's DLL.
+run=$dir/cmake-x64
+check "the button presser" "${triple[x64]}-gcc" -Wall -Wextra -Werror -I"$pkg/include" -o "$run/press.exe" \
   "$src/tests/package/press_dialog_button.c"
 wine=$src/tools/wine-run.sh
 runs=(
   "linked_host|Linked host|&Start Processing||Scrubwell: ShowEffectDialog returned 0, EffectFlags 0x0000"
-  "loading_host|Loading host|Cancel|&Start Processing|Scrubwell: ShowEffectDialog returned 2"
+  "loading_host|Loading host|Cancel|&Start Processing|TidwexUI.dll $version, header $version;Scrubwell: ShowEffectDialog returned 2"
 )
-for run in "${runs[@]}"; do
-  IFS='|' read -r sample caption button greyed expected <<<"$run"
-  (cd "$dir/run" && timeout 60 "$wine" "$sample.exe" >"$dir/out" 2>&1) &
+for entry in "${runs[@]}"; do
+  IFS='|' read -r sample caption button greyed expected <<<"$entry"
+  (cd "$run" && timeout 60 "$wine" "$sample.exe" >"$dir/out" 2>&1) &
   host=$!
-  (cd "$dir/run" && timeout 60 "$wine" press.exe "$caption" "$button" ${greyed:+"$greyed"}) >"$dir/press" 2>&1 \
+  (cd "$run" && timeout 60 "$wine" press.exe "$caption" "$button" ${greyed:+"$greyed"}) >"$dir/press" 2>&1 \
     || { failed=$((failed + 1)); echo "FAIL: $sample: pressing $button"; cat "$dir/press"; }
   wait "$host"
-  tr -d '\r' <"$dir/out" | grep -qxF "$expected" && passed=$((passed + 1)) \
-    || { failed=$((failed + 1)); echo "FAIL: $sample ($button) did not print '$expected':"; cat "$dir/out"; }
+  IFS=';' read -ra lines <<<"$expected"
+  for line in "${lines[@]}"; do
+    tr -d '\r' <"$dir/out" | grep -qxF "$line" && passed=$((passed + 1)) \
+      || { failed=$((failed + 1)); echo "FAIL: $sample ($button) did not print '$line':"; cat "$dir/out"; }
+  done
 done
 
 echo "$passed passed, $failed failed"

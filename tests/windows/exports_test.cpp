@@ -182,6 +182,12 @@ TEST_F(ExportsTest, GetEffectInfoChecksEachOutputBeforeWritingIt)
     EXPECT_EQ(0, plugin.getEffectInfo(effectName, secondName, iconFile, engineFile, size)) << "the next call";
     EXPECT_STREQ("SCRUBWL.ICO", iconFile);
     EXPECT_EQ(4534, *size);
+
+    // The header's buffer size suffices: one buffer of it, just before the read-only page, takes every text.
+    pages.Protect(1, PAGE_READONLY);
+    char* last = reinterpret_cast<char*>(pages.At(HostPages::PageSize() - SCRUBWELL_INFO_TEXT_SIZE));
+    EXPECT_EQ(0, plugin.getEffectInfo(last, last, last, last, size));
+    EXPECT_STREQ("TIDWEX32.DLL", last);
 }
 
 TEST_F(ExportsTest, ShowEffectDialogChecksTheWholeBlockBeforeStampingIt)

@@ -1,0 +1,60 @@
+#!/usr/bin/env bash
+# Assembles the release package and its symbols from the builds:
+# dist/scrubwell-VERSION.tar.gz and dist/scrubwell-VERSION-symbols.tar.gz.
+# Every shipped binary is stripped and names its DWARF file in the symbols
+# archive (.gnu_debuglink). The archives depend only on their files and
+# SOURCE_DATE_EPOCH (default: the last commit's time).
+# Usage: make-dist.sh BUILD VERSION
+set -euo pipefail
+build=$1
+version=$2
+package=scrubwell-$version
+# objcopy stamps PE files with this time too.
+export SOURCE_DATE_EPOCH=${SOURCE_DATE_EPOCH:-$(git log -1 --format=%ct 2>/dev/null || echo 0)}
+root=$build/package/$package
+symbols=$build/package/$package-symbols
+rm -rf "$build/package"
+mkdir -p "$root"/{x86,x64,linux,include,docs,samples,lib/cmake/Scrubwell,lib/pkgconfig/x86,lib/pkgconfig/x64} \
+  "$symbols"/{x86,x64,linux}
+
+# ship OBJCOPY BUILT FOLDER [STRIPPED]: the built program's DWARF into the
+# symbols archive, and the stripped program (STRIPPED when the build made it)
+# into the package, with the link to its DWARF added.
+ship() {
+  local objcopy=$1 built=$2 folder=$3 stripped=${4:-}
+  local name debug
+  name=$(basename "$built")
+  debug=$symbols/$folder/$name.debug
+  "$objcopy" --only-keep-debug "$built" "$debug"
+  if [ -n "$stripped" ]; then
+    "$objcopy" --add-gnu-debuglink="$debug" "$stripped" "$root/$folder/$name"
+  else
+    "$objcopy" --strip-all --add-gnu-debuglink="$debug" "$built" "$root/$folder/$name"
+  fi
+}
+declare -A objcopy=([x86]=i686-w64-mingw32-objcopy [x64]=x86_64-w64-mingw32-objcopy)
+for arch in x86 x64; do
+  ship "${objcopy[$arch]}" "$build/$arch/bin/TidwexUI.dll" $arch "dist/$arch/TidwexUI.dll"
+  ship "${objcopy[$arch]}" "$build/$arch/bin/scrubwell-host.exe" $arch
+  cp "$build/$arch"/lib/{libTidwexUI.dll.a,TidwexUI.lib,TidwexUI.def} "$root/$arch/"
+  cp "$build/$arch/package/scrubwell.pc" "$root/lib/pkgconfig/$arch/"
+done
+ship "${objcopy[x64]}" "$build/x64/bin/scrubwell-block.exe" x64
+ship objcopy "$build/native/bin/scrubwell-block" linux
+
+cp "$build/x64/package/README.md" LICENSE CHANGELOG.md "$root/"
+cp exports/scrubwell_effect.h block/effect_param_block.h "$root/include/"
+cp docs/host-guide.md "$root/docs/"
+cp samples/linked_host.c samples/loading_host.c samples/CMakeLists.txt "$root/samples/"
+cp package/ScrubwellConfig.cmake "$build/x64/package/ScrubwellConfigVersion.cmake" "$root/lib/cmake/Scrubwell/"
+(cd "$root" && find . -type f | sed 's|^\./||' | LC_ALL=C sort | xargs sha256sum >SHA256SUMS)
+
+archive() {
+  tar --sort=name --mtime="@$SOURCE_DATE_EPOCH" --owner=0 --group=0 --numeric-owner -C "$build/package" -cf - "$1" \
+    | gzip -n >"dist/$1.tar.gz"
+}
+mkdir -p dist
+archive "$package"
+archive "$package-symbols"
+echo "dist: dist/$package.tar.gz dist/$package-symbols.tar.gz"
+tar -tzf "dist/$package.tar.gz"
