@@ -278,9 +278,9 @@ std::string Describe(const TEffectParamBlock& b, bool json)
     return l.Result();
 }
 
-std::vector<std::string> Replacements(const TEffectParamBlock& block)
+Replacements FindReplacements(const TEffectParamBlock& block)
 {
-    std::vector<std::string> lines;
+    Replacements lines;
     // The block as loaded, and as then stored without a change.
     TEffectParamBlock stored = block;
     DialogModel model;
@@ -288,18 +288,21 @@ std::vector<std::string> Replacements(const TEffectParamBlock& block)
     const TEffectParamBlock afterLoad = stored;
     model.controller.OKButtonClick();
 
-    auto replaced
+    auto loaded = [&](const std::string& name, const std::string& from, const std::string& to, const std::string& why) {
+        lines.byLoad.push_back(name + ": " + from + " " + why + "; the load makes it " + to);
+    };
+    auto accepted
         = [&](const std::string& name, const std::string& from, const std::string& to, const std::string& why) {
-              lines.push_back(name + ": " + from + " " + why + "; the dialog makes it " + to);
+              lines.information.push_back(name + ": " + from + " " + why + "; accepting stores " + to);
           };
     if (afterLoad.ClickThreshold != block.ClickThreshold)
-        replaced("ClickThreshold", std::to_string(block.ClickThreshold), std::to_string(afterLoad.ClickThreshold),
+        loaded("ClickThreshold", std::to_string(block.ClickThreshold), std::to_string(afterLoad.ClickThreshold),
             "is outside 1500..3500");
     if (std::memcmp(&afterLoad.HumFrequency, &block.HumFrequency, sizeof(double)) != 0)
-        replaced(
+        loaded(
             "HumFrequency", NumberText(block.HumFrequency), NumberText(afterLoad.HumFrequency), "is neither 60 nor 50");
     if (std::memcmp(&afterLoad.HumWidthOctaves, &block.HumWidthOctaves, sizeof(double)) != 0)
-        replaced("HumWidthOctaves", NumberText(block.HumWidthOctaves), NumberText(afterLoad.HumWidthOctaves),
+        loaded("HumWidthOctaves", NumberText(block.HumWidthOctaves), NumberText(afterLoad.HumWidthOctaves),
             std::isnan(block.HumWidthOctaves) ? "is not a number" : "is outside 0.1..0.5");
     const struct {
         const char* name;
@@ -315,20 +318,27 @@ std::vector<std::string> Replacements(const TEffectParamBlock& block)
         { "Hum50Hz", block.Hum50Hz, afterLoad.Hum50Hz, stored.Hum50Hz } };
     for (const auto& word : words)
         if (word.before > 1)
-            replaced(word.name, Hex(word.before, 4), std::to_string(word.after), "is neither 0 nor 1");
+            accepted(word.name, Hex(word.before, 4), std::to_string(word.after), "is neither 0 nor 1");
         else if (word.loaded == word.before && word.after != word.before)
-            replaced(word.name, std::to_string(word.before), std::to_string(word.after),
+            accepted(word.name, std::to_string(word.before), std::to_string(word.after),
                 "is set beside another button of its group, which the dialog shows chosen");
     // Accepting stores the frequency of the button the dialog shows chosen.
     if (std::memcmp(&afterLoad.HumFrequency, &block.HumFrequency, sizeof(double)) == 0
         && afterLoad.HumFrequency != stored.HumFrequency)
-        replaced("HumFrequency", NumberText(afterLoad.HumFrequency), NumberText(stored.HumFrequency),
+        accepted("HumFrequency", NumberText(afterLoad.HumFrequency), NumberText(stored.HumFrequency),
             "disagrees with the frequency button the dialog shows chosen");
-    if (afterLoad.BothChosen != block.BothChosen && block.BothChosen <= 1)
-        replaced("BothChosen", std::to_string(block.BothChosen), std::to_string(afterLoad.BothChosen),
-            "is 0 with no other channel chosen");
+    // A block accepted with no channel button chosen (its words were neither
+    // 0 nor 1) holds none, and ChannelCode 3: the load's choice is the same.
+    if (afterLoad.BothChosen != block.BothChosen && block.BothChosen <= 1) {
+        if (block.ChannelCode == kChannelBoth)
+            lines.information.push_back(
+                "BothChosen: 0 with no channel chosen; the load makes it 1, as ChannelCode 3 says");
+        else
+            loaded("BothChosen", std::to_string(block.BothChosen), std::to_string(afterLoad.BothChosen),
+                "is 0 with no other channel chosen");
+    }
     if (afterLoad.Hum60Hz != block.Hum60Hz && block.Hum60Hz <= 1)
-        replaced("Hum60Hz", std::to_string(block.Hum60Hz), std::to_string(afterLoad.Hum60Hz),
+        loaded("Hum60Hz", std::to_string(block.Hum60Hz), std::to_string(afterLoad.Hum60Hz),
             "is 0 with no other frequency chosen");
     // The hiss slider shows band 10 and clamps it; the store derives every band
     // from the slider, so a gain beyond what the slider's top stores is rewritten.
@@ -339,13 +349,13 @@ std::vector<std::string> Replacements(const TEffectParamBlock& block)
                                                    : 0.0;
         const std::string name = "EqGainDb[" + std::to_string(band) + "]";
         if (!std::isfinite(gain))
-            replaced(name, NumberText(gain), NumberText(stored.EqGainDb[band]), "is not a finite number");
+            accepted(name, NumberText(gain), NumberText(stored.EqGainDb[band]), "is not a finite number");
         else if (gain < lowest || gain > 0)
-            replaced(name, NumberText(gain), NumberText(stored.EqGainDb[band]),
+            accepted(name, NumberText(gain), NumberText(stored.EqGainDb[band]),
                 lowest == 0 ? "is not 0 dB" : "is outside 0.." + NumberText(lowest) + " dB");
     }
     if (block.GateValid != 0 && (block.GateThreshold < 0 || block.GateThreshold > 100))
-        replaced("GateThreshold", std::to_string(block.GateThreshold), std::to_string(stored.GateThreshold),
+        accepted("GateThreshold", std::to_string(block.GateThreshold), std::to_string(stored.GateThreshold),
             "is outside the slider's 0..100");
     return lines;
 }

@@ -28,14 +28,23 @@ struct DialogChoices {
 // Returns an error message, or "" when applied.
 std::string ApplyChoices(TEffectParamBlock& block, const DialogChoices& choices);
 
-// The block as the dialog stores a zero block accepted unchanged.
+// The block as the dialog stores a zero block accepted unchanged, but with
+// the block's own wave format (zeros) where the dialog copies the host's.
 TEffectParamBlock DefaultBlock();
 
 // Every named field with its offset and value, and the slider positions the
 // dialog would open at; as text or as one JSON object.
 std::string Describe(const TEffectParamBlock& block, bool json);
 
-// The values the dialog would replace when it loads the block, one line each; empty when none.
-std::vector<std::string> Replacements(const TEffectParamBlock& block);
+// What the dialog would change in the block, one line per value.
+struct Replacements {
+    // What loading the block writes over: the load keeps these, whether or not the user accepts.
+    std::vector<std::string> byLoad;
+    // What else the dialog would write: what the controls cannot show as it
+    // is, which accepting unchanged stores as shown, and a choice the load
+    // fills in that the block already records elsewhere.
+    std::vector<std::string> information;
+};
+Replacements FindReplacements(const TEffectParamBlock& block);
 
 } // namespace scrubwell::blocktool

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # scrubwell-block's commands and errors, as a user runs them.
 set -u
-tool=$1
+tool=$(realpath "$1")
 dir=$(mktemp -d)
 trap 'rm -rf "$dir"' EXIT
 passed=0
@@ -25,10 +25,12 @@ expect "new" 0 "$tool" new "$b"
 [ "$(stat -c %s "$b")" -eq 4534 ] && passed=$((passed + 1)) || { failed=$((failed + 1)); echo "FAIL: new size"; }
 [ -z "$(tr -d '\0' <"$b")" ] && passed=$((passed + 1)) || { failed=$((failed + 1)); echo "FAIL: new is not zero"; }
 expect "check on a zero block lists the load's replacements" 1 "$tool" check "$b"
-contains "check names the threshold" "$dir/out" "ClickThreshold: 0 is outside 1500..3500; the dialog makes it 2500"
-contains "check names the hum width" "$dir/out" "HumWidthOctaves: 0 is outside 0.1..0.5; the dialog makes it 0.1"
+contains "check names the threshold" "$dir/out" "ClickThreshold: 0 is outside 1500..3500; the load makes it 2500"
+contains "check names the hum width" "$dir/out" "HumWidthOctaves: 0 is outside 0.1..0.5; the load makes it 0.1"
 
-expect "new --defaults" 0 "$tool" new "$b" --defaults
+expect "new refuses an existing file" 2 "$tool" new "$b" --defaults
+contains "new names the file" "$dir/err" "$b exists; new --force replaces it"
+expect "new --defaults --force" 0 "$tool" new "$b" --defaults --force
 expect "defaults need no replacement" 0 "$tool" check "$b"
 expect "show" 0 "$tool" show "$b"
 contains "show lists offsets" "$dir/out" "  634  ClickThreshold         2500"
@@ -50,8 +52,8 @@ fi
 cp "$b" "$dir/before.bin"
 expect "a value out of range" 2 "$tool" set "$b" --hiss 101
 contains "the range is named" "$dir/err" "--hiss 101 is outside 0..100"
-expect "an unknown option" 2 "$tool" set "$b" --loudness 3
-contains "the option is named" "$dir/err" "unknown option '--loudness'"
+expect "an unknown option" 2 "$tool" set "$b" --bogus
+contains "the option is named" "$dir/err" "unknown option '--bogus'"
 expect "a channel choice on a mono format" 2 "$tool" set "$b" --channels left --format-channels 1
 cmp -s "$b" "$dir/before.bin" && passed=$((passed + 1)) || { failed=$((failed + 1)); echo "FAIL: a failed set changed the file"; }
 
@@ -59,8 +61,10 @@ printf 'short' >"$dir/short.bin"
 expect "a file of the wrong size" 2 "$tool" show "$dir/short.bin"
 contains "sizes are named" "$dir/err" "has 5 bytes; a parameter block has 4534"
 expect "a missing file" 2 "$tool" check "$dir/none.bin"
-contains "the file is named" "$dir/err" "cannot read"
+contains "the file and the reason are named" "$dir/err" "cannot read $dir/none.bin: No such file or directory"
 expect "an unknown command" 2 "$tool" frobnicate "$b"
+expect "version" 0 "$tool" --version
+contains "version" "$dir/out" "scrubwell-block $(grep -oE 'Scrubwell VERSION [0-9.]+' "$(dirname "$0")/../../CMakeLists.txt" | cut -d' ' -f3)"
 expect "help" 0 "$tool" --help
 contains "help lists the commands" "$dir/out" "check FILE"
 expect "command help" 0 "$tool" set --help
@@ -78,17 +82,57 @@ struct.pack_into("<d", data, 2144, 60.0)          # HumFrequency, with Hum50Hz c
 open(sys.argv[1], "wb").write(data)
 PY
 expect "check on odd values" 1 "$tool" check "$b"
-contains "odd switch word" "$dir/out" "PopClickOn: 0xFFFF is neither 0 nor 1; the dialog makes it 0"
-contains "not a number" "$dir/out" "HumWidthOctaves: NAN is not a number; the dialog makes it 0.1"
-contains "infinite gain" "$dir/out" "EqGainDb[9]: -INF is not a finite number; the dialog makes it -40"
+contains "odd switch word" "$dir/out" "PopClickOn: 0xFFFF is neither 0 nor 1; accepting stores 0"
+contains "not a number" "$dir/out" "HumWidthOctaves: NAN is not a number; the load makes it 0.1"
+contains "infinite gain" "$dir/out" "EqGainDb[9]: -INF is not a finite number; accepting stores -40"
 contains "two channel buttons" "$dir/out" "LeftOnlyChosen: 1 is set beside another button of its group"
-contains "frequency and button" "$dir/out" "HumFrequency: 60 disagrees with the frequency button the dialog shows chosen; the dialog makes it 50"
+contains "frequency and button" "$dir/out" "HumFrequency: 60 disagrees with the frequency button the dialog shows chosen; accepting stores 50"
 
-# A gain the hiss slider clamps, in an otherwise accepted block.
-"$tool" new "$b" --defaults
+# A gain the hiss slider clamps, in an otherwise accepted block: the load keeps it.
+"$tool" new "$b" --defaults --force
 python3 -c 'import struct, sys; d = bytearray(open(sys.argv[1], "rb").read()); struct.pack_into("<d", d, 792, -50.0); open(sys.argv[1], "wb").write(d)' "$b"
-expect "check on a band-10 gain beyond the slider" 1 "$tool" check "$b"
-contains "band-10 gain" "$dir/out" "EqGainDb[9]: -50 is outside 0..-40 dB; the dialog makes it -40"
+expect "check on a band-10 gain beyond the slider" 0 "$tool" check "$b"
+contains "band-10 gain" "$dir/out" "EqGainDb[9]: -50 is outside 0..-40 dB; accepting stores -40"
+
+# The file's safety, as a user other than root where the machine allows
+# (setpriv): each case makes a block f in a folder of its own, changes it as
+# the set-up says, runs the command there, and compares f's bytes and mode
+# afterwards. Cases: description | set-up | command | exit status | the mode
+# after | f's bytes: same or new | what the error names.
+user=()
+if [ "$(id -u)" -eq 0 ] && setpriv --reuid=nobody --regid=nogroup --clear-groups true 2>/dev/null; then
+  user=(setpriv --reuid=nobody --regid=nogroup --clear-groups)
+fi
+chmod 0755 "$dir"
+cases=(
+  "read-only|chmod 0444 f|set f --hiss 5|2|444|same|cannot write f: the file is read-only"
+  "private|chmod 0600 f|set f --hiss 5|0|600|new|"
+  "through a symbolic link|chmod 0640 f; ln -s f link|set link --hiss 5|0|640|new|"
+  "in a folder the user cannot write|chmod 0555 .|set f --hiss 5|2|644|same|cannot write f: Permission denied"
+  "a directory|mkdir d|set d --hiss 5|2|644|same|cannot read d: Is a directory"
+  "new in a missing folder|true|new none/f|2|644|same|cannot write none/f: No such file or directory"
+  "new over a block|chmod 0600 f|new f|2|600|same|f exists"
+  "new --force over a private block|chmod 0600 f|new f --force|0|600|new|"
+)
+for i in "${!cases[@]}"; do
+  IFS='|' read -r what setup command status mode bytes message <<<"${cases[$i]}"
+  case=$dir/safety$i
+  mkdir "$case" && "$tool" new "$case/f" --defaults && chmod 0644 "$case/f"
+  [ ${#user[@]} -gt 0 ] && chown -R nobody:nogroup "$case"
+  cp "$case/f" "$case/before"
+  (cd "$case" && eval "$setup")
+  if [ ${#user[@]} -eq 0 ] && [ "$(id -u)" -eq 0 ] && [ "$status" -eq 2 ] && [[ $setup == chmod* ]]; then
+    echo "SKIP: $what: root writes any file, and setpriv cannot run the tool as another user"
+    continue
+  fi
+  (cd "$case" && expect "$what" "$status" "${user[@]}" "$tool" $command)
+  after="$(stat -c %a "$case/f") $(cmp -s "$case/f" "$case/before" && echo same || echo new)"
+  [ "$after" = "$mode $bytes" ] && passed=$((passed + 1)) \
+    || { failed=$((failed + 1)); echo "FAIL: $what: f is $after, expected $mode $bytes"; }
+  [ -z "$message" ] || contains "$what: the error" "$dir/err" "scrubwell-block: $message"
+  [[ $setup != *"ln -s"* ]] || [ -L "$case/link" ] && passed=$((passed + 1)) \
+    || { failed=$((failed + 1)); echo "FAIL: $what: the link was replaced"; }
+done
 
 echo "$passed passed, $failed failed"
 [ "$failed" -eq 0 ]

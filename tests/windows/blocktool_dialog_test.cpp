@@ -1,5 +1,6 @@
 // scrubwell-block's "set" writes the bytes the dialog writes when its user
-// makes the same choices and presses "Start Processing".
+// makes the same choices and presses "Start Processing"; its "check" passes
+// every block the dialog leaves.
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -86,6 +87,23 @@ TEST(BlockToolAgainstDialog, SetWritesTheDialogsBytes)
         const auto* dialog = reinterpret_cast<const unsigned char*>(&byDialog);
         for (size_t i = 0; i < sizeof byTool; ++i)
             ASSERT_EQ(dialog[i], tool[i]) << "byte " << i;
+        EXPECT_EQ(std::vector<std::string> {}, scrubwell::blocktool::FindReplacements(byDialog).byLoad);
+    }
+}
+
+// After a cancel the block holds the load's corrections: loading it again
+// replaces nothing, though accepting it may rewrite what the controls show.
+TEST(BlockToolAgainstDialog, CheckFindsNothingForTheLoadInACancelledBlock)
+{
+    PluginLibrary plugin { "TidwexUI.dll" };
+    ASSERT_TRUE(plugin.Loaded());
+    TestHost host;
+    for (const unsigned char fill : { 0x00, 0x5A, 0xFF }) {
+        SCOPED_TRACE(static_cast<int>(fill));
+        TEffectParamBlock block;
+        std::memset(&block, fill, sizeof block);
+        ASSERT_EQ(2, RunDialog(plugin, host, block, [](DialogDriver& d) { d.Click(d.Button("Cancel")); }));
+        EXPECT_EQ(std::vector<std::string> {}, scrubwell::blocktool::FindReplacements(block).byLoad);
     }
 }
 
