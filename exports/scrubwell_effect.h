@@ -103,9 +103,9 @@ SCRUBWELL_IMPORT int32_t SCRUBWELL_API GetEffectInfo(
  *             layout of WAVEFORMATEX (18 bytes, packed): copy a
  *             WAVEFORMATEX's first 18 bytes into it with memcpy. On x86
  *             the 18 bytes lie on the stack (five 4-byte slots); on x64 the
- *             caller passes a pointer to a copy of its own (the x64 calling
- *             convention for by-value records larger than 8 bytes), which
- *             hosts written in other languages must do by hand.
+ *             caller makes a copy and passes a pointer to it, which the
+ *             calling convention does for records larger than 8 bytes:
+ *             hosts written in other languages must do so by hand.
  * block       the host's parameter block, edited in place during the call
  *             only; the library keeps no reference to it afterwards.
  *
