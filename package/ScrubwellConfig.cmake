@@ -3,7 +3,7 @@
 #                        for hosts that call the functions by name
 #   Scrubwell::Headers   the headers alone, for hosts that use LoadLibrary
 # The consumer's pointer size picks the x86 or the x64 library; MSVC-style
-# toolchains (cl, clang-cl) link TidwexUI.lib, MinGW's libTidwexUI.dll.a.
+# toolchains link TidwexUI.lib, MinGW libTidwexUI.dll.a.
 get_filename_component(_scrubwell_root "${CMAKE_CURRENT_LIST_DIR}/../../.." ABSOLUTE)
 if(CMAKE_SIZEOF_VOID_P EQUAL 4)
   set(_scrubwell_arch x86)
@@ -14,7 +14,9 @@ else()
   set(Scrubwell_NOT_FOUND_MESSAGE "Scrubwell: enable C or C++ before find_package, so that the pointer size is known")
   return()
 endif()
-if(MSVC)
+# The kind of import library the toolchain makes itself: .lib for cl,
+# clang-cl and clang targeting MSVC, .dll.a for MinGW.
+if(MSVC OR CMAKE_IMPORT_LIBRARY_SUFFIX STREQUAL ".lib")
   set(_scrubwell_implib TidwexUI.lib)
 else()
   set(_scrubwell_implib libTidwexUI.dll.a)

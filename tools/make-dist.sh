@@ -47,7 +47,7 @@ cp exports/scrubwell_effect.h block/effect_param_block.h "$root/include/"
 cp docs/host-guide.md "$root/docs/"
 cp samples/linked_host.c samples/loading_host.c samples/CMakeLists.txt "$root/samples/"
 cp package/ScrubwellConfig.cmake "$build/x64/package/ScrubwellConfigVersion.cmake" "$root/lib/cmake/Scrubwell/"
-(cd "$root" && find . -type f | sed 's|^\./||' | LC_ALL=C sort | xargs sha256sum >SHA256SUMS)
+(cd "$root" && find . -type f ! -name SHA256SUMS | sed 's|^\./||' | LC_ALL=C sort | xargs sha256sum >SHA256SUMS)
 
 archive() {
   tar --sort=name --mtime="@$SOURCE_DATE_EPOCH" --owner=0 --group=0 --numeric-owner -C "$build/package" -cf - "$1" \

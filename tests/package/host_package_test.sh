@@ -85,12 +85,12 @@ compilers=(
 )
 dialects=(c89 c99 c11 c++98 c++11 c++17)
 
-# The guide's samples, cut out of the Markdown exactly as printed: each C block
+# The shipped guide's samples, cut out of the Markdown exactly as printed: each C block
 # names its file on its first line.
 awk -v dir="$dir" '
   /^```c$/ { getline; file = $2; sub(/:$/, "", file); print > (dir "/" file); next }
   /^```$/ { file = "" }
-  file { print > (dir "/" file) }' "$src/docs/host-guide.md"
+  file { print > (dir "/" file) }' "$pkg/docs/host-guide.md"
 samples=(linked_host loading_host)
 for sample in "${samples[@]}"; do
   check "the guide prints samples/$sample.c as shipped" diff "$dir/$sample.c" "$pkg/samples/$sample.c"
