@@ -100,7 +100,7 @@ contains "band-10 gain" "$dir/out" "EqGainDb[9]: -50 is outside 0..-40 dB; accep
 # afterwards. Cases: description | set-up | command | exit status | the mode
 # after | f's bytes: same or new | what the error names.
 user=()
-if [ "$(id -u)" -eq 0 ] && setpriv --reuid=nobody --regid=nogroup --clear-groups true 2>/dev/null; then
+if [ "$(id -u)" -eq 0 ] && setpriv --reuid=nobody --regid=nogroup --clear-groups "$tool" --version >/dev/null 2>&1; then
   user=(setpriv --reuid=nobody --regid=nogroup --clear-groups)
 fi
 chmod 0755 "$dir"
@@ -125,13 +125,12 @@ for i in "${!cases[@]}"; do
     echo "SKIP: $what: root writes any file, and setpriv cannot run the tool as another user"
     continue
   fi
-  (cd "$case" && expect "$what" "$status" "${user[@]}" "$tool" $command)
+  expect "$what" "$status" env -C "$case" "${user[@]}" "$tool" $command
   after="$(stat -c %a "$case/f") $(cmp -s "$case/f" "$case/before" && echo same || echo new)"
   [ "$after" = "$mode $bytes" ] && passed=$((passed + 1)) \
     || { failed=$((failed + 1)); echo "FAIL: $what: f is $after, expected $mode $bytes"; }
   [ -z "$message" ] || contains "$what: the error" "$dir/err" "scrubwell-block: $message"
-  [[ $setup != *"ln -s"* ]] || [ -L "$case/link" ] && passed=$((passed + 1)) \
-    || { failed=$((failed + 1)); echo "FAIL: $what: the link was replaced"; }
+  if [[ $setup == *"ln -s"* ]] && [ ! -L "$case/link" ]; then failed=$((failed + 1)); echo "FAIL: $what: the link was replaced"; fi
 done
 
 echo "$passed passed, $failed failed"
