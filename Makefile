@@ -28,14 +28,19 @@ $(BUILD)/x86-tests/build.ninja:
 	$(CONFIGURE) -S . -B $(BUILD)/x86-tests -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake
 I386_TESTS := settings_tests exports_tests dialog_tests robustness_tests shared_runtime_host
 
+# strip writes the time into a PE header whose timestamp is 0, unless
+# SOURCE_DATE_EPOCH says which time: 0 keeps the linker's 0.
+STRIP_X86 := SOURCE_DATE_EPOCH=0 i686-w64-mingw32-strip
+STRIP_X64 := SOURCE_DATE_EPOCH=0 x86_64-w64-mingw32-strip
+
 build: deps $(BUILD)/native/build.ninja $(BUILD)/x64/build.ninja $(BUILD)/x86/build.ninja $(BUILD)/x86-tests/build.ninja
 	$(NINJA) $(BUILD)/native
 	$(NINJA) $(BUILD)/x64
 	$(NINJA) $(BUILD)/x86
 	$(NINJA) $(BUILD)/x86-tests --target $(I386_TESTS)
 	@mkdir -p dist/x86 dist/x64
-	i686-w64-mingw32-strip -o dist/x86/TidwexUI.dll $(BUILD)/x86/bin/TidwexUI.dll
-	x86_64-w64-mingw32-strip -o dist/x64/TidwexUI.dll $(BUILD)/x64/bin/TidwexUI.dll
+	$(STRIP_X86) -o dist/x86/TidwexUI.dll $(BUILD)/x86/bin/TidwexUI.dll
+	$(STRIP_X64) -o dist/x64/TidwexUI.dll $(BUILD)/x64/bin/TidwexUI.dll
 
 PACKAGE := scrubwell-$(VERSION)
 dist: build
@@ -44,11 +49,11 @@ dist: build
 		package/$(PACKAGE)/include package/$(PACKAGE)/docs
 	cp dist/x86/TidwexUI.dll $(BUILD)/x86/lib/libTidwexUI.dll.a $(BUILD)/x86/lib/TidwexUI.lib \
 		$(BUILD)/x86/lib/TidwexUI.def $(BUILD)/package/$(PACKAGE)/x86/
-	i686-w64-mingw32-strip -o $(BUILD)/package/$(PACKAGE)/x86/scrubwell-host.exe $(BUILD)/x86/bin/scrubwell-host.exe
+	$(STRIP_X86) -o $(BUILD)/package/$(PACKAGE)/x86/scrubwell-host.exe $(BUILD)/x86/bin/scrubwell-host.exe
 	cp dist/x64/TidwexUI.dll $(BUILD)/x64/lib/libTidwexUI.dll.a $(BUILD)/x64/lib/TidwexUI.lib \
 		$(BUILD)/x64/lib/TidwexUI.def $(BUILD)/package/$(PACKAGE)/x64/
-	x86_64-w64-mingw32-strip -o $(BUILD)/package/$(PACKAGE)/x64/scrubwell-host.exe $(BUILD)/x64/bin/scrubwell-host.exe
-	x86_64-w64-mingw32-strip -o $(BUILD)/package/$(PACKAGE)/x64/scrubwell-block.exe $(BUILD)/x64/bin/scrubwell-block.exe
+	$(STRIP_X64) -o $(BUILD)/package/$(PACKAGE)/x64/scrubwell-host.exe $(BUILD)/x64/bin/scrubwell-host.exe
+	$(STRIP_X64) -o $(BUILD)/package/$(PACKAGE)/x64/scrubwell-block.exe $(BUILD)/x64/bin/scrubwell-block.exe
 	strip -o $(BUILD)/package/$(PACKAGE)/linux/scrubwell-block $(BUILD)/native/bin/scrubwell-block
 	cp exports/scrubwell_effect.h block/effect_param_block.h $(BUILD)/package/$(PACKAGE)/include/
 	cp README.md $(BUILD)/package/$(PACKAGE)/
@@ -64,6 +69,7 @@ screenshots: build
 
 test:
 	tools/check-dll.sh $(BUILD)/x86/bin/TidwexUI.dll dist/x86/TidwexUI.dll
+	tools/check-dll.sh $(BUILD)/x64/bin/TidwexUI.dll dist/x64/TidwexUI.dll
 	ctest --test-dir $(BUILD)/native --output-on-failure
 	tools/run-windows-tests.sh $(BUILD)/x64
 	tools/run-i386-tests.sh $(BUILD)/x86-tests dist/x86/TidwexUI.dll
