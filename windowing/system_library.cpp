@@ -23,7 +23,7 @@ HMODULE LoadSystemLibrary(const wchar_t* name)
     if (SearchFlagsWork())
         return LoadLibraryExW(name, nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
     // The full path; the DLL's own imports are then looked for beside it first.
-    // A 32-bit process under WOW64 gets SysWOW64 here, as it should.
+    // Under WOW64 the file system redirects it to SysWOW64, as it should.
     WCHAR path[MAX_PATH];
     const UINT folder = GetSystemDirectoryW(path, MAX_PATH);
     const int length = lstrlenW(name);
