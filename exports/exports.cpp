@@ -8,6 +8,7 @@
 #include "block/common.h"
 #include "session/dialog_session.h"
 #include "settings/floating_point_scope.h"
+#include "windowing/dpi_context.h"
 #include "windowing/host_memory.h"
 
 namespace {
@@ -75,6 +76,8 @@ extern "C" int32_t SCRUBWELL_API ShowEffectDialog(
 {
     if (!block || !parent)
         return SCRUBWELL_BAD_ARGUMENT;
+    // For the whole session, and back to the host's on every path out.
+    const windowing::GdiScaledDpiScope dpi;
     const CallInProgress inProgress;
     if (!inProgress.Taken())
         return SCRUBWELL_DIALOG_FAILED;

@@ -1,6 +1,7 @@
 #include "settings/hum_mapping.h"
 
 #include <cmath>
+#include <cstring>
 
 #include "block/humcommon.h"
 #include "settings/floating_point_scope.h"
@@ -8,9 +9,12 @@
 
 namespace scrubwell {
 
-bool HumFrequencyValid(double frequency)
+// Bit patterns, not a comparison: comparing a signalling NaN raises the
+// invalid-operation exception, which traps in a host that unmasks it.
+bool HumFrequencyValid(const double& frequency)
 {
-    return frequency == kHum60Hz || frequency == kHum50Hz;
+    return std::memcmp(&frequency, &kHum60Hz, sizeof frequency) == 0
+        || std::memcmp(&frequency, &kHum50Hz, sizeof frequency) == 0;
 }
 
 bool HumWidthValid(double widthOctaves)

@@ -3,8 +3,9 @@
 
 namespace scrubwell {
 
-// 60.0 and 50.0 are the only frequencies a block may hold.
-bool HumFrequencyValid(double frequency);
+// 60.0 and 50.0 are the only frequencies a block may hold. By reference: the
+// block's bytes are compared without loading them as a double.
+bool HumFrequencyValid(const double& frequency);
 
 // 0.1 (as its nearest extended value) to 0.5; NaN is not valid.
 bool HumWidthValid(double widthOctaves);

@@ -2,15 +2,15 @@
 # Assembles the release package and its symbols from the builds:
 # dist/scrubwell-VERSION.tar.gz and dist/scrubwell-VERSION-symbols.tar.gz.
 # Every shipped binary is stripped and names its DWARF file in the symbols
-# archive (.gnu_debuglink). The archives depend only on their files and
-# SOURCE_DATE_EPOCH (default: the last commit's time).
+# archive (.gnu_debuglink); the PE files keep the linker's zero timestamp. The
+# archives depend only on their files and SOURCE_DATE_EPOCH (default: the last
+# commit's time), which dates the archives' members.
 # Usage: make-dist.sh BUILD VERSION
 set -euo pipefail
 build=$1
 version=$2
 package=scrubwell-$version
-# objcopy stamps PE files with this time too.
-export SOURCE_DATE_EPOCH=${SOURCE_DATE_EPOCH:-$(git log -1 --format=%ct 2>/dev/null || echo 0)}
+SOURCE_DATE_EPOCH=${SOURCE_DATE_EPOCH:-$(git log -1 --format=%ct 2>/dev/null || echo 0)}
 root=$build/package/$package
 symbols=$build/package/$package-symbols
 rm -rf "$build/package"
@@ -25,11 +25,12 @@ ship() {
   local name debug
   name=$(basename "$built")
   debug=$symbols/$folder/$name.debug
-  "$objcopy" --only-keep-debug "$built" "$debug"
+  # objcopy writes SOURCE_DATE_EPOCH into a PE header whose timestamp is 0.
+  SOURCE_DATE_EPOCH=0 "$objcopy" --only-keep-debug "$built" "$debug"
   if [ -n "$stripped" ]; then
-    "$objcopy" --add-gnu-debuglink="$debug" "$stripped" "$root/$folder/$name"
+    SOURCE_DATE_EPOCH=0 "$objcopy" --add-gnu-debuglink="$debug" "$stripped" "$root/$folder/$name"
   else
-    "$objcopy" --strip-all --add-gnu-debuglink="$debug" "$built" "$root/$folder/$name"
+    SOURCE_DATE_EPOCH=0 "$objcopy" --strip-all --add-gnu-debuglink="$debug" "$built" "$root/$folder/$name"
   fi
 }
 declare -A objcopy=([x86]=i686-w64-mingw32-objcopy [x64]=x86_64-w64-mingw32-objcopy)

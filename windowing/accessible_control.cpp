@@ -7,6 +7,8 @@
 
 #include <new>
 
+#include "windowing/system_library.h"
+
 namespace scrubwell::windowing {
 namespace {
 
@@ -21,7 +23,8 @@ constexpr int kMaxText = 160;
 // oleacc and oleaut32 are loaded when a screen reader first asks, not with the
 // library: most sessions are never asked, and every load of the library would
 // pay for both. Once loaded they stay for the process: the objects handed out
-// may outlive the library, and DllMain may not unload modules.
+// may outlive a session, and DllMain may not unload modules. Both come from
+// the system folder only.
 struct OleFunctions {
     decltype(&CreateStdAccessibleObject) createStandardObject;
     decltype(&LresultFromObject) resultFromObject;
@@ -39,8 +42,8 @@ bool OleLoaded()
     static bool tried = false;
     if (!tried) {
         tried = true;
-        const HMODULE oleacc = LoadLibraryA("oleacc.dll");
-        const HMODULE oleaut32 = LoadLibraryA("oleaut32.dll");
+        const HMODULE oleacc = LoadSystemLibrary(L"oleacc.dll");
+        const HMODULE oleaut32 = LoadSystemLibrary(L"oleaut32.dll");
         Find(oleacc, "CreateStdAccessibleObject", ole.createStandardObject);
         Find(oleacc, "LresultFromObject", ole.resultFromObject);
         Find(oleaut32, "SysAllocStringLen", ole.allocString);
@@ -277,11 +280,24 @@ private:
     AccessibleText text_;
 };
 
+// The objects handed out run this module's code for as long as a screen
+// reader holds them, which may be after the host has unloaded the library:
+// once the first is handed out, the module stays for the rest of the process.
+bool ModulePinned()
+{
+    static bool pinned = false;
+    HMODULE self;
+    if (!pinned)
+        pinned = GetModuleHandleExW(GET_MODULE_HANDLE_EX_FLAG_PIN | GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS,
+            reinterpret_cast<LPCWSTR>(&ModulePinned), &self);
+    return pinned;
+}
+
 // The reply to WM_GETOBJECT for the client area; 0 leaves it to the control.
 LRESULT ClientObject(HWND control, const AccessibleText& text, WPARAM wParam)
 {
     IAccessible* standard = nullptr;
-    if (!OleLoaded()
+    if (!OleLoaded() || !ModulePinned()
         || FAILED(ole.createStandardObject(control, OBJID_CLIENT, kIAccessible, reinterpret_cast<void**>(&standard))))
         return 0;
     auto* object = new (std::nothrow) AccessibleControl(control, standard, text);

@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cstring>
 #include <iterator>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -183,6 +184,37 @@ TEST_F(DialogAccessibilityTest, EveryControlTellsItsNameRoleAndValue)
         CoUninitialize();
         d.Click(d.Button("Cancel"));
     });
+}
+
+// The guide lets a host unload the library between calls; a screen reader
+// may still hold an object that the library handed out.
+TEST(AccessibleObjectAfterUnload, CanStillBeAskedAndReleased)
+{
+    CoInitializeEx(nullptr, COINIT_MULTITHREADED);
+    auto plugin = std::make_unique<PluginLibrary>("TidwexUI.dll");
+    ASSERT_TRUE(plugin->Loaded());
+    TestHost host;
+    TEffectParamBlock block;
+    std::memset(&block, 0, sizeof block);
+    IAccessible* object = nullptr;
+    RunDialog(*plugin, host, block, [&](DialogDriver& d) {
+        CoInitializeEx(nullptr, COINIT_MULTITHREADED);
+        AccessibleObjectFromWindow(
+            d.Button("&Start Processing"), OBJID_CLIENT, kIAccessible, reinterpret_cast<void**>(&object));
+        CoUninitialize();
+        d.Click(d.Button("Cancel"));
+    });
+    ASSERT_TRUE(object);
+    plugin.reset();
+    VARIANT self {};
+    self.vt = VT_I4;
+    self.lVal = CHILDID_SELF;
+    // The role is the library's own answer: its code, not the window's.
+    VARIANT role {};
+    object->get_accRole(self, &role);
+    object->Release();
+    EXPECT_EQ(ROLE_SYSTEM_PUSHBUTTON, role.vt == VT_I4 ? role.lVal : -1);
+    CoUninitialize();
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 // through real input and messages while the dialog runs modally.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <cstring>
 #include <string>
 
@@ -24,6 +25,42 @@ protected:
     TestHost host;
     TEffectParamBlock block;
 };
+
+// A DPI-aware host, at the screen's DPI: 96, and 144 in a second run
+// (SCRUBWELL_EXPECT_DPI). The keyboard alone picks two tools and accepts; where
+// Windows refuses the GDI-scaled context (Wine), the dialog keeps the host's.
+TEST_F(DialogKeyboardTest, AltPAltUAltSAcceptsInADpiAwareHost)
+{
+    const HMODULE user32 = GetModuleHandleA("user32.dll");
+    const auto setContext = reinterpret_cast<HANDLE(WINAPI*)(HANDLE)>(
+        reinterpret_cast<void (*)()>(GetProcAddress(user32, "SetThreadDpiAwarenessContext")));
+    const auto windowContext = reinterpret_cast<HANDLE(WINAPI*)(HWND)>(
+        reinterpret_cast<void (*)()>(GetProcAddress(user32, "GetWindowDpiAwarenessContext")));
+    const auto sameContext = reinterpret_cast<BOOL(WINAPI*)(HANDLE, HANDLE)>(
+        reinterpret_cast<void (*)()>(GetProcAddress(user32, "AreDpiAwarenessContextsEqual")));
+    ASSERT_TRUE(setContext && windowContext && sameContext);
+    const HANDLE systemAware = reinterpret_cast<HANDLE>(-2);
+    const HANDLE hostContext = setContext(systemAware);
+    ASSERT_TRUE(hostContext);
+    if (const char* dpi = std::getenv("SCRUBWELL_EXPECT_DPI")) {
+        const HDC screen = GetDC(nullptr);
+        EXPECT_EQ(std::atoi(dpi), GetDeviceCaps(screen, LOGPIXELSY));
+        ReleaseDC(nullptr, screen);
+    }
+    const int32_t result = Run([&](DialogDriver& d) {
+        EXPECT_TRUE(sameContext(systemAware, windowContext(d.dialog)));
+        d.Keys({ VK_MENU, 'P' });
+        d.Keys({ VK_MENU, 'U' });
+        d.Keys({ VK_MENU, 'S' });
+    });
+    setContext(hostContext);
+    EXPECT_EQ(0, result);
+    EXPECT_EQ(SCRUBWELL_FLAG_POP_CLICK | SCRUBWELL_FLAG_HUM, block.EffectFlags);
+    EXPECT_EQ(1, block.PopClickOn);
+    EXPECT_EQ(1, block.HumOn);
+    EXPECT_EQ(0, block.HissOn);
+    EXPECT_EQ(0, block.GateOn);
+}
 
 TEST_F(DialogKeyboardTest, EscapeClosesWithoutStoringWhereverTheFocusIs)
 {

@@ -13,6 +13,8 @@ namespace {
 using ScriptSessionFunction = void (*)(int32_t, int32_t, int32_t, int32_t);
 using SessionCallCountFunction = int32_t (*)();
 using NestedCallResultFunction = int32_t (*)(TEffectParamBlock*);
+using SetDpiContextFunction = HANDLE(WINAPI*)(HANDLE);
+using SubstituteDpiContextFunction = void (*)(SetDpiContextFunction);
 
 constexpr unsigned char kFill = 0xA5;
 constexpr uint16_t kHostPrecision = 0x027F; // 53-bit, as Windows hosts often run
@@ -409,6 +411,64 @@ TEST_F(ScriptedExportsTest, ANestedCallIsRefusedWithoutTouchingItsBlock)
     EXPECT_EQ(1, callCount()) << "the nested call must not reach the session";
     // Once the outer call has returned, calls are accepted again.
     EXPECT_EQ(0, Show(block));
+}
+
+// The thread's DPI context as a SetThreadDpiAwarenessContext that accepts
+// every context sees it, and the contexts it was given.
+HANDLE threadDpiContext;
+std::vector<HANDLE> dpiContextCalls;
+
+HANDLE WINAPI RecordingSetDpiContext(HANDLE context)
+{
+    dpiContextCalls.push_back(context);
+    const HANDLE previous = threadDpiContext;
+    threadDpiContext = context;
+    return previous;
+}
+
+// Where Windows accepts the switch to the GDI-scaled unaware context, every
+// way out of the call gives the host back exactly the context it had, once.
+TEST_F(ScriptedExportsTest, EveryWayOutRestoresTheHostsDpiContext)
+{
+    const auto substitute = plugin.Export<SubstituteDpiContextFunction>("SubstituteDpiContextFunction");
+    ASSERT_TRUE(substitute);
+    substitute(RecordingSetDpiContext);
+    const HANDLE host = reinterpret_cast<HANDLE>(-4); // per-monitor aware, version 2
+    const HANDLE gdiScaled = reinterpret_cast<HANDLE>(-5);
+    HostPages readOnly(2);
+    readOnly.Protect(0, PAGE_READONLY);
+    readOnly.Protect(1, PAGE_READONLY);
+    const struct {
+        const char* what;
+        int32_t sessionResult, outcome, reenter;
+        bool readOnlyBlock;
+        int32_t expected;
+        std::vector<HANDLE> calls;
+    } cases[] = {
+        { "accepted", 0, 1, 0, false, 0, { gdiScaled, host } },
+        { "cancelled", 0, 2, 0, false, 2, { gdiScaled, host } },
+        { "a parent that is not a window", 260, -1, 0, false, 260, { gdiScaled, host } },
+        { "a failed session", 4097, 2, 0, false, 4097, { gdiScaled, host } },
+        { "a block that cannot be written", 0, 1, 0, true, 4097, { gdiScaled, host } },
+        // The call refused while this one runs switches and restores its own.
+        { "a call while one runs", 0, 1, 1, false, 0, { gdiScaled, gdiScaled, gdiScaled, host } },
+    };
+    for (const auto& c : cases) {
+        script(c.sessionResult, c.outcome, 0, c.reenter);
+        threadDpiContext = host;
+        dpiContextCalls.clear();
+        TEffectParamBlock block = FilledBlock();
+        EXPECT_EQ(c.expected,
+            plugin.showEffectDialog(kSomeWindow, 0, 0, MakeWaveFormat(),
+                c.readOnlyBlock ? reinterpret_cast<TEffectParamBlock*>(readOnly.At(0)) : &block))
+            << c.what;
+        EXPECT_EQ(c.calls, dpiContextCalls) << c.what;
+        EXPECT_EQ(host, threadDpiContext) << c.what;
+    }
+    dpiContextCalls.clear();
+    EXPECT_EQ(3, plugin.showEffectDialog(kSomeWindow, 0, 0, MakeWaveFormat(), nullptr));
+    EXPECT_TRUE(dpiContextCalls.empty()) << "a refused argument must not switch the context";
+    substitute(nullptr);
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 
 #include <cfloat>
 #include <cmath>
+#include <cstddef>
 #include <cstdlib>
 #include <cstring>
 #include <limits>
@@ -150,6 +151,70 @@ TEST_F(RobustnessTest, RandomAndExtremeBlocksLoadAndStoreByTheContract)
                           << HexDump(original);
         }
     }
+    EXPECT_TRUE(LibraryWindows().empty());
+}
+
+// Every double of the block holding each value that a comparison or a load
+// under the host's state could trap on, in a host that unmasks invalid,
+// zero-divide and overflow for both x87 and SSE: the session ends as the
+// oracle says and the host gets its state back with no flag raised.
+TEST_F(RobustnessTest, EveryDoubleFieldHoldsEveryTrappingValueUnderUnmaskedExceptions)
+{
+    const struct {
+        const char* name;
+        size_t offset;
+        size_t count;
+    } fields[] = {
+        { "EqGainDb", offsetof(TEffectParamBlock, EqGainDb), 10 },
+        { "EqGain", offsetof(TEffectParamBlock, EqGain), 10 },
+        { "EqFrequency", offsetof(TEffectParamBlock, EqFrequency), 10 },
+        { "EqWidth", offsetof(TEffectParamBlock, EqWidth), 10 },
+        { "HumFrequency", offsetof(TEffectParamBlock, HumFrequency), 1 },
+        { "HumWidthOctaves", offsetof(TEffectParamBlock, HumWidthOctaves), 1 },
+        { "GateFrequency", offsetof(TEffectParamBlock, GateFrequency), 10 },
+        { "GateWidth", offsetof(TEffectParamBlock, GateWidth), 10 },
+    };
+    const double huge = 1e308;
+    uint64_t hugeBits;
+    std::memcpy(&hugeBits, &huge, sizeof hugeBits);
+    const struct {
+        const char* name;
+        uint64_t bits;
+    } values[] = { { "signalling NaN", 0x7FF0000000000001u }, { "quiet NaN", 0x7FF8000000000000u },
+        { "+inf", 0x7FF0000000000000u }, { "-inf", 0xFFF0000000000000u }, { "denormal", 0x0000000000000001u },
+        { "1e308", hugeBits } };
+    constexpr uint16_t kHostCw = 0x0272;
+    constexpr uint32_t kHostMxcsr = 0x1900;
+    const uint16_t savedCw = scrubwell::ReadX87ControlWord();
+    const uint32_t savedMxcsr = scrubwell::ReadMxcsr();
+    for (const auto& field : fields)
+        for (const auto& value : values)
+            for (const bool accept : { true, false }) {
+                TEffectParamBlock block;
+                std::memset(&block, 0, sizeof block);
+                for (size_t i = 0; i < field.count; ++i)
+                    std::memcpy(reinterpret_cast<char*>(&block) + field.offset + i * sizeof(double), &value.bits,
+                        sizeof(double));
+                const TEffectParamBlock original = block;
+                const TEffectParamBlock expected = ExpectedAfterLoad(original, MakeWaveFormat(2));
+
+                SetControlWord(kHostCw);
+                scrubwell::WriteMxcsr(kHostMxcsr);
+                const int32_t result
+                    = RunQuickSession(plugin, host.window, block, { accept ? Press::Accept : Press::Cancel });
+                const uint16_t cw = scrubwell::ReadX87ControlWord();
+                const uint16_t flags = scrubwell::ReadX87StatusWord() & 0x3F;
+                const uint32_t mxcsr = scrubwell::ReadMxcsr();
+                SetControlWord(savedCw);
+                scrubwell::WriteMxcsr(savedMxcsr);
+
+                SCOPED_TRACE(std::string(field.name) + " = " + value.name + (accept ? ", accepted" : ", cancelled"));
+                EXPECT_EQ(accept ? 0 : 2, result);
+                EXPECT_EQ(kHostCw, cw);
+                EXPECT_EQ(0, flags) << "x87 exception flags raised";
+                EXPECT_EQ(kHostMxcsr, mxcsr);
+                EXPECT_EQ("", accept ? CheckAccepted(expected, block) : CompareCancelled(expected, block));
+            }
     EXPECT_TRUE(LibraryWindows().empty());
 }
 

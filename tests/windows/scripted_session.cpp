@@ -3,6 +3,7 @@
 
 #include "exports/scrubwell_effect.h"
 #include "session/dialog_session.h"
+#include "windowing/dpi_context.h"
 
 namespace {
 
@@ -42,6 +43,12 @@ extern "C" int32_t NestedCallResult(TEffectParamBlock* out)
 {
     std::memcpy(out, &nestedBlock, sizeof nestedBlock);
     return nestedResult;
+}
+
+// A SetThreadDpiAwarenessContext in place of user32's; null: user32's again.
+extern "C" void SubstituteDpiContextFunction(scrubwell::windowing::GdiScaledDpiScope::SetContextFunction function)
+{
+    scrubwell::windowing::SubstituteSetThreadDpiAwarenessContext(function);
 }
 
 namespace scrubwell {
