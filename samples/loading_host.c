@@ -11,9 +11,20 @@ static HMODULE library;
 static PFN_GetEffectInfo getEffectInfo;
 static PFN_ShowEffectDialog showEffectDialog;
 
+/* By its full path, beside the host's own program: a bare name would also
+   find a TidwexUI.dll in the current folder or on PATH. */
 static int LoadScrubwell(void)
 {
-    library = LoadLibraryA("TidwexUI.dll");
+    char path[MAX_PATH];
+    char* folderEnd;
+    DWORD length = GetModuleFileNameA(NULL, path, MAX_PATH);
+    if (length == 0 || length >= MAX_PATH)
+        return 0;
+    folderEnd = strrchr(path, '\\');
+    if (!folderEnd || folderEnd + sizeof "TidwexUI.dll" >= path + MAX_PATH)
+        return 0;
+    strcpy(folderEnd + 1, "TidwexUI.dll");
+    library = LoadLibraryA(path);
     if (!library)
         return 0;
     /* Through void (*)(void), which converts to any function type without a warning. */
