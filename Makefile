@@ -50,7 +50,7 @@ dist: build
 	x86_64-w64-mingw32-strip -o $(BUILD)/package/$(PACKAGE)/x64/scrubwell-host.exe $(BUILD)/x64/bin/scrubwell-host.exe
 	x86_64-w64-mingw32-strip -o $(BUILD)/package/$(PACKAGE)/x64/scrubwell-block.exe $(BUILD)/x64/bin/scrubwell-block.exe
 	strip -o $(BUILD)/package/$(PACKAGE)/linux/scrubwell-block $(BUILD)/native/bin/scrubwell-block
-	cp exports/scrubwell_effect.h block/effect_param_block.h $(BUILD)/package/$(PACKAGE)/include/
+	cp contract/scrubwell_effect.h block/effect_param_block.h $(BUILD)/package/$(PACKAGE)/include/
 	cp README.md $(BUILD)/package/$(PACKAGE)/
 	cp docs/host-guide.md $(BUILD)/package/$(PACKAGE)/docs/
 	tar -czf dist/$(PACKAGE).tar.gz -C $(BUILD)/package $(PACKAGE)

@@ -3,7 +3,7 @@
 
 #include <commctrl.h>
 
-#include "exports/scrubwell_effect.h"
+#include "contract/scrubwell_effect.h"
 #include "session/library_state.h"
 #include "windowing/accessible_control.h"
 #include "windowing/host_memory.h"

@@ -1,5 +1,5 @@
 // The library's two exported functions.
-#include "exports/scrubwell_effect.h"
+#include "contract/scrubwell_effect.h"
 
 #include <atomic>
 #include <cstring>

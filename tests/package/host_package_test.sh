@@ -23,7 +23,7 @@ check() {
 
 # The package's include/ holds both headers side by side.
 mkdir -p "$dir/include"
-cp "$src/exports/scrubwell_effect.h" "$src/block/effect_param_block.h" "$dir/include/"
+cp "$src/contract/scrubwell_effect.h" "$src/block/effect_param_block.h" "$dir/include/"
 strict=(-Wall -Wextra -pedantic-errors -Werror -I"$dir/include")
 
 # Compilers: name, architecture, C compiler, C++ compiler.

@@ -1,7 +1,7 @@
 // A session that does what a test scripts, in place of the dialogs.
 #include <cstring>
 
-#include "exports/scrubwell_effect.h"
+#include "contract/scrubwell_effect.h"
 #include "session/dialog_session.h"
 
 namespace {
