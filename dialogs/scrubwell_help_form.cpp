@@ -54,21 +54,38 @@ bool TScrubwellHelpForm::CreateTextBoxes()
         return true;
     if (!CreateRows(kLaterRows))
         return false;
-    HumMemo = windowing::Memo(windows_[kHumMemo]);
-    HissMemo = windowing::Memo(windows_[kHissMemo]);
-    POPClickMemo = windowing::Memo(windows_[kPOPClickMemo]);
-    NoiseReductionMemo = windowing::Memo(windows_[kNoiseReductionMemo]);
+    HumMemo = windowing::TextBox(windows_[kHumMemo]);
+    HissMemo = windowing::TextBox(windows_[kHissMemo]);
+    POPClickMemo = windowing::TextBox(windows_[kPOPClickMemo]);
+    NoiseReductionMemo = windowing::TextBox(windows_[kNoiseReductionMemo]);
     // Each text box is named by the title above it.
-    const windowing::Memo* texts[] = { &HumMemo, &HissMemo, &POPClickMemo, &NoiseReductionMemo };
-    for (const windowing::Memo* text : texts)
+    const windowing::TextBox* texts[] = { &HumMemo, &HissMemo, &POPClickMemo, &NoiseReductionMemo };
+    for (const windowing::TextBox* text : texts)
         windowing::MakeAccessible(text->Handle(), { 0, nullptr, nullptr, HelpLabel.Handle() });
     return true;
+}
+
+bool TScrubwellHelpForm::ShowPageHelp(int page)
+{
+    if (!CreateTextBoxes())
+        return false;
+    const struct {
+        windowing::TextBox& text;
+        const char* title;
+    } pages[] = { { POPClickMemo, "Pop and Click Removal" }, { HumMemo, "Eliminate Hum" }, { HissMemo, "Reduce Hiss" },
+        { NoiseReductionMemo, "Noise Gate" } };
+    for (const auto& each : pages)
+        each.text.Show(false);
+    const auto& shown = pages[page >= 0 && page < 3 ? page : 3];
+    shown.text.Show(true);
+    HelpLabel.SetText(shown.title);
+    return ShowModal() != windowing::kModalFailed;
 }
 
 bool TScrubwellHelpForm::FormShow()
 {
     struct Text {
-        windowing::Memo& memo;
+        windowing::TextBox& memo;
         const char* text;
         bool& linkAdded;
     } texts[] = { { HissMemo, kHissHelpText, HissLinkAdded }, { HumMemo, kHumHelpText, HumLinkAdded },

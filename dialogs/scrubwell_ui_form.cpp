@@ -4,9 +4,8 @@
 #include <commctrl.h>
 
 #include "contract/scrubwell_effect.h"
-#include "session/library_state.h"
+#include "dialogs/scrubwell_help_form.h"
 #include "windowing/accessible_control.h"
-#include "windowing/host_memory.h"
 #include "windowing/locale_text.h"
 #include "windowing/window_classes.h"
 
@@ -23,8 +22,9 @@ constexpr char kSliderEnds[] = ", More at the top, Less at the bottom";
 
 } // namespace
 
-TScrubwellUIForm::TScrubwellUIForm()
+TScrubwellUIForm::TScrubwellUIForm(const MainFormLinks& links)
     : Form(Design { WS_POPUP | WS_CAPTION | WS_SYSMENU, 540, 443, true, 250, 130, true })
+    , links_(links)
     , controller_(EffectControls { POPClickTrackBar, POPClickThresholdBox, HumTrackBar, HumBandWidthBox,
                       HouseCurrentRadioButton, MainsPowerRadioButton, hint_, HissTrackBar, HissDBBox,
                       NoiseThresholdTrackBar, NoiseThresholdStaticText, RemovePOPClicksCheckBox, EliminateHumCheckBox,
@@ -135,14 +135,20 @@ bool TScrubwellUIForm::OpenPage(int index)
 
 bool TScrubwellUIForm::EffectsPageControlChange()
 {
-    if (HostWindow)
-        SendMessageA(HostWindow, WM_PAINT, 0, 0);
+    if (links_.hostWindow)
+        SendMessageA(links_.hostWindow, WM_PAINT, 0, 0);
     return true;
+}
+
+bool TScrubwellUIForm::HelpButtonClick()
+{
+    TScrubwellHelpForm* help = links_.help;
+    return !help || !help->Handle() || help->ShowPageHelp(ActivePageIndex());
 }
 
 bool TScrubwellUIForm::BlockWritable() const
 {
-    return !controller_.Block || windowing::HostMemoryAccessible(controller_.Block, sizeof *controller_.Block, true);
+    return !controller_.Block || links_.hostMemory(controller_.Block, sizeof *controller_.Block, true);
 }
 
 bool TScrubwellUIForm::OKButtonClick()
@@ -183,11 +189,10 @@ bool TScrubwellUIForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam,
         result = 0;
         return true;
     case SCRUBWELL_UM_QUERYLOADED: // UMQueryLoaded
-        result = SettingsLoaded ? 1 : 0;
+        result = *links_.settingsLoaded ? 1 : 0;
         return true;
     case SCRUBWELL_UM_SHOWDIALOG: // UMShowDialog
-        if (ScrubwellUIForm)
-            ScrubwellUIForm->ShowWindowNow();
+        ShowWindowNow();
         result = 0;
         return true;
     default:
@@ -200,8 +205,8 @@ LRESULT TScrubwellUIForm::WMActivateApp(WPARAM wParam, LPARAM lParam)
     const LRESULT result = DefaultProcessing(WM_ACTIVATEAPP, wParam, lParam);
     if (static_cast<int32_t>(wParam) > 0) {
         // The host's window first, so that the dialog ends up above it.
-        if (HostWindow)
-            BringWindowToTop(HostWindow);
+        if (links_.hostWindow)
+            BringWindowToTop(links_.hostWindow);
         SetWindowPos(Handle(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
     }
     return result;

@@ -1,9 +1,9 @@
 // TScrubwellUIForm: the main effect dialog.
 #pragma once
 
+#include "controls/short_text.h"
 #include "dialogs/scrubwell_ui_layout.h"
 #include "settings/dialog_controller.h"
-#include "settings/short_text.h"
 #include "windowing/buttons.h"
 #include "windowing/deferred_controls.h"
 #include "windowing/form.h"
@@ -12,9 +12,21 @@
 
 namespace scrubwell {
 
+class TScrubwellHelpForm;
+
+// What the session gives the main dialog when it builds it.
+struct MainFormLinks {
+    HWND hostWindow; // told of page changes, and raised with the dialog
+    TScrubwellHelpForm* help; // shown by "Help"
+    const bool* settingsLoaded; // the library-wide answer to the host's question
+    // Whether the host's memory can be read or written now: the closing
+    // buttons look before they store into the block.
+    bool (*hostMemory)(const void* address, size_t size, bool writable);
+};
+
 class TScrubwellUIForm : public windowing::Form {
 public:
-    TScrubwellUIForm();
+    explicit TScrubwellUIForm(const MainFormLinks& links);
 
     DialogController& Controller() { return controller_; }
     // Index of the active page: 0 pop and click, 1 hum, 2 hiss, 3 noise gate.
@@ -63,6 +75,7 @@ private:
     LRESULT WMActivateApp(WPARAM wParam, LPARAM lParam);
 
     HWND windows_[main_layout::kRowCount] = {};
+    MainFormLinks links_;
     DialogController controller_;
 };
 

@@ -6,9 +6,9 @@
 
 #include "block/block_stamp.h"
 #include "block/common.h"
+#include "exports/host_memory.h"
 #include "session/dialog_session.h"
 #include "settings/floating_point_scope.h"
-#include "windowing/host_memory.h"
 
 namespace {
 
@@ -46,7 +46,7 @@ private:
 bool WriteText(char* buffer, const char* text)
 {
     const size_t size = std::strlen(text) + 1;
-    if (!windowing::HostMemoryAccessible(buffer, size, true))
+    if (!HostMemoryAccessible(buffer, size, true))
         return false;
     std::memcpy(buffer, text, size);
     return true;
@@ -61,7 +61,7 @@ extern "C" int32_t SCRUBWELL_API GetEffectInfo(
         return SCRUBWELL_BAD_ARGUMENT;
     // In order; what was written before an output that cannot be stays written.
     if (!WriteText(effectName, kEffectName) || !WriteText(secondName, kEffectName) || !WriteText(iconFile, kIconFile)
-        || !WriteText(engineFile, kEngineFile) || !windowing::HostMemoryAccessible(blockSize, sizeof *blockSize, true))
+        || !WriteText(engineFile, kEngineFile) || !HostMemoryAccessible(blockSize, sizeof *blockSize, true))
         return SCRUBWELL_INFO_FAILED;
     *blockSize = SCRUBWELL_BLOCK_SIZE;
     return SCRUBWELL_OK;
@@ -78,14 +78,14 @@ extern "C" int32_t SCRUBWELL_API ShowEffectDialog(
     // The host's floating-point state comes back on every path; the library
     // sets its own only around its arithmetic.
     const SavedFloatingPointState hostState;
-    if (!windowing::HostMemoryAccessible(block, sizeof *block, true))
+    if (!HostMemoryAccessible(block, sizeof *block, true))
         return SCRUBWELL_DIALOG_FAILED;
     StampBlock(*block, waveFormat);
-    const int32_t session = RunDialogSession(parent, block);
+    const int32_t session = RunDialogSession(parent, block, HostMemoryAccessible);
     if (session != kSessionCompleted)
         return session;
     // The host may have taken the block away while the dialog ran.
-    if (!windowing::HostMemoryAccessible(&block->DialogOutcome, sizeof block->DialogOutcome, false))
+    if (!HostMemoryAccessible(&block->DialogOutcome, sizeof block->DialogOutcome, false))
         return SCRUBWELL_DIALOG_FAILED;
     return block->DialogOutcome == kOutcomeAccepted ? SCRUBWELL_OK : block->DialogOutcome;
 }

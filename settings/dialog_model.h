@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "settings/dialog_controller.h"
-#include "settings/slider_range.h"
+#include "controls/slider_range.h"
 
 namespace scrubwell {
 

@@ -1,7 +1,7 @@
 // PushButton, CheckBox, RadioButton: the button-class controls.
 #pragma once
 
-#include "settings/effect_controls.h"
+#include "controls/control_interfaces.h"
 #include "windowing/control.h"
 
 namespace scrubwell::windowing {

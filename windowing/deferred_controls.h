@@ -4,8 +4,8 @@
 // events, and pass everything on to it.
 #pragma once
 
-#include "settings/short_text.h"
-#include "settings/slider_range.h"
+#include "controls/short_text.h"
+#include "controls/slider_range.h"
 #include "windowing/buttons.h"
 #include "windowing/form.h"
 #include "windowing/static_text.h"

@@ -2,7 +2,7 @@
 // siblings, not its children.
 #pragma once
 
-#include "settings/effect_controls.h"
+#include "controls/control_interfaces.h"
 #include "windowing/control.h"
 
 namespace scrubwell::windowing {

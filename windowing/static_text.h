@@ -1,7 +1,7 @@
 // StaticText: a label or a readout.
 #pragma once
 
-#include "settings/effect_controls.h"
+#include "controls/control_interfaces.h"
 #include "windowing/control.h"
 
 namespace scrubwell::windowing {

@@ -1,7 +1,7 @@
 // TrackBar: a vertical slider, minimum at the top.
 #pragma once
 
-#include "settings/effect_controls.h"
+#include "controls/control_interfaces.h"
 #include "windowing/control.h"
 
 namespace scrubwell::windowing {

@@ -46,7 +46,7 @@ extern "C" int32_t NestedCallResult(TEffectParamBlock* out)
 
 namespace scrubwell {
 
-int32_t RunDialogSession(void* parent, TEffectParamBlock* block)
+int32_t RunDialogSession(void* parent, TEffectParamBlock* block, bool (*)(const void*, size_t, bool))
 {
     ++callCount;
     if (script.spoilFloatingPoint) {
