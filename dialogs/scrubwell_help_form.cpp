@@ -22,10 +22,16 @@ bool IsTextBox(HWND window)
 
 } // namespace
 
+constexpr windowing::EventHandler TScrubwellHelpForm::kHandlers[] = {
+    { kCloseButton, windowing::Event::kClick,
+        windowing::Run<TScrubwellHelpForm, &TScrubwellHelpForm::CloseButtonClick> },
+};
+
 TScrubwellHelpForm::TScrubwellHelpForm()
-    : Form(Design { WS_POPUP | WS_CAPTION, 494, 362, false, 279, 185, false })
+    : Form(Design { WS_POPUP | WS_CAPTION, 494, 362, false, 279, 185, false }, kRows, kRowCount, windows_, kHandlers, 1)
 {
-    UseLayout(kRows, kRowCount, windows_);
+    static_assert(windowing::HandlersFit(TScrubwellHelpForm::kHandlers, 1), "one handler a row, in row order");
+    static_assert(kRowCount <= windowing::kMaxRows, "the form's capacity of rows");
     FormCreate();
 }
 
@@ -40,11 +46,10 @@ void TScrubwellHelpForm::FormCreate()
 
 bool TScrubwellHelpForm::CreateControls()
 {
-    if (SCRUBWELL_FAULT_POINT("help window") || !CreateRows())
+    if (SCRUBWELL_FAULT_POINT("help window") || !MakeRows(windowing::kOnForm))
         return false;
     HelpLabel = windowing::StaticText(windows_[kHelpLabel]);
     CloseButton = windowing::PushButton(windows_[kCloseButton]);
-    OnClick(CloseButton, windowing::Handler::Of<TScrubwellHelpForm, &TScrubwellHelpForm::CloseButtonClick>(this));
     return true;
 }
 
@@ -52,7 +57,7 @@ bool TScrubwellHelpForm::CreateTextBoxes()
 {
     if (HumMemo.Handle())
         return true;
-    if (!CreateRows(kLaterRows))
+    if (!MakeRows(windowing::kLaterRows))
         return false;
     HumMemo = windowing::TextBox(windows_[kHumMemo]);
     HissMemo = windowing::TextBox(windows_[kHissMemo]);

@@ -46,6 +46,8 @@ private:
     void FormCreate();
     bool CloseButtonClick();
 
+    static const windowing::EventHandler kHandlers[];
+
     bool closeHadFocus_ = false;
     HWND windows_[help_layout::kRowCount] = {};
 };

@@ -22,8 +22,27 @@ constexpr char kSliderEnds[] = ", More at the top, Less at the bottom";
 
 } // namespace
 
+using Self = TScrubwellUIForm;
+using windowing::Event;
+using windowing::Run;
+
+constexpr windowing::EventHandler TScrubwellUIForm::kHandlers[] = {
+    { kEffectsPageControl, Event::kPageChange, Run<Self, &Self::EffectsPageControlChange> },
+    { kPOPClickTrackBar, Event::kChange, RunController<&DialogController::POPClickTrackBarChange> },
+    { kHumTrackBar, Event::kChange, RunController<&DialogController::HumTrackBarChange> },
+    { kMainsPowerRadioButton, Event::kClick, RunController<&DialogController::MainsPowerRadioButtonClick> },
+    { kHouseCurrentRadioButton, Event::kClick, RunController<&DialogController::HouseCurrentRadioButtonClick> },
+    { kHissTrackBar, Event::kChange, RunController<&DialogController::HissTrackBarChange> },
+    { kNoiseThresholdTrackBar, Event::kChange, RunController<&DialogController::NoiseThresholdTrackBarChange> },
+    { kCancelButton, Event::kClick, Run<Self, &Self::CancelButtonClick> },
+    { kOKButton, Event::kClick, Run<Self, &Self::OKButtonClick> },
+    { kHelpButton, Event::kClick, Run<Self, &Self::HelpButtonClick> },
+};
+constexpr int TScrubwellUIForm::kHandlerCount = sizeof kHandlers / sizeof *kHandlers;
+
 TScrubwellUIForm::TScrubwellUIForm(const MainFormLinks& links)
-    : Form(Design { WS_POPUP | WS_CAPTION | WS_SYSMENU, 540, 443, true, 250, 130, true })
+    : Form(Design { WS_POPUP | WS_CAPTION | WS_SYSMENU, 540, 443, true, 250, 130, true }, kRows, kRowCount, windows_,
+        kHandlers, kHandlerCount)
     , links_(links)
     , controller_(EffectControls { POPClickTrackBar, POPClickThresholdBox, HumTrackBar, HumBandWidthBox,
                       HouseCurrentRadioButton, MainsPowerRadioButton, hint_, HissTrackBar, HissDBBox,
@@ -32,13 +51,18 @@ TScrubwellUIForm::TScrubwellUIForm(const MainFormLinks& links)
                       RightChannelRadioButton, BothChannelsRadioButton },
           windowing::UserDecimalSeparator().c_str())
 {
-    UseLayout(kRows, kRowCount, windows_);
     HouseCurrentRadioButton.GroupWith(MainsPowerRadioButton);
+    POPClickTrackBar.Connect(*this, kPOPClickTrackBar);
+    HumTrackBar.Connect(*this, kHumTrackBar);
+    HouseCurrentRadioButton.Connect(*this, kHouseCurrentRadioButton);
+    MainsPowerRadioButton.Connect(*this, kMainsPowerRadioButton);
+    HissTrackBar.Connect(*this, kHissTrackBar);
+    NoiseThresholdTrackBar.Connect(*this, kNoiseThresholdTrackBar);
 }
 
 bool TScrubwellUIForm::CreateControls()
 {
-    if (!CreateRows())
+    if (!MakeRows(windowing::kOnForm))
         return false;
     EffectsPageControl = windowing::TabControl(windows_[kEffectsPageControl]);
     POPClickTab = windows_[kPOPClickTab];
@@ -58,7 +82,6 @@ bool TScrubwellUIForm::CreateControls()
     HelpButton = windowing::PushButton(windows_[kHelpButton]);
     SendMessageA(BothChannelsRadioButton.Handle(), BM_SETCHECK, BST_CHECKED, 0);
     windowing::RadioButton::UpdateGroupTabStops(BothChannelsRadioButton.Handle());
-    WireEvents();
     return true;
 }
 
@@ -96,26 +119,6 @@ bool TScrubwellUIForm::PageCreated(int pageRow)
         MainsPowerRadioButton.Attach(windows_[kMainsPowerRadioButton]);
     }
     return true;
-}
-
-void TScrubwellUIForm::WireEvents()
-{
-    using windowing::Handler;
-    using Self = TScrubwellUIForm;
-    OnPageChange(EffectsPageControl, Handler::Of<Self, &Self::EffectsPageControlChange>(this));
-    POPClickTrackBar.OnChange(
-        *this, Handler::Of<DialogController, &DialogController::POPClickTrackBarChange>(&controller_));
-    HumTrackBar.OnChange(*this, Handler::Of<DialogController, &DialogController::HumTrackBarChange>(&controller_));
-    HouseCurrentRadioButton.OnClick(
-        *this, Handler::Of<DialogController, &DialogController::HouseCurrentRadioButtonClick>(&controller_));
-    MainsPowerRadioButton.OnClick(
-        *this, Handler::Of<DialogController, &DialogController::MainsPowerRadioButtonClick>(&controller_));
-    HissTrackBar.OnChange(*this, Handler::Of<DialogController, &DialogController::HissTrackBarChange>(&controller_));
-    NoiseThresholdTrackBar.OnChange(
-        *this, Handler::Of<DialogController, &DialogController::NoiseThresholdTrackBarChange>(&controller_));
-    OnClick(OKButton, Handler::Of<Self, &Self::OKButtonClick>(this));
-    OnClick(CancelButton, Handler::Of<Self, &Self::CancelButtonClick>(this));
-    OnClick(HelpButton, Handler::Of<Self, &Self::HelpButtonClick>(this));
 }
 
 int TScrubwellUIForm::ActivePageIndex() const

@@ -64,7 +64,12 @@ private:
         ShortText text;
     } hint_;
 
-    void WireEvents();
+    template <bool (DialogController::*Method)()> static bool RunController(windowing::Form& form)
+    {
+        return (static_cast<TScrubwellUIForm&>(form).controller_.*Method)();
+    }
+    static const windowing::EventHandler kHandlers[];
+    static const int kHandlerCount;
 
     bool EffectsPageControlChange();
     bool OKButtonClick();

@@ -4,10 +4,10 @@
 
 namespace scrubwell::windowing {
 
-void DeferredTrackBar::OnChange(Form& form, Handler handler)
+void DeferredTrackBar::Connect(Form& form, int row)
 {
     form_ = &form;
-    handler_ = handler;
+    row_ = row;
 }
 
 void DeferredTrackBar::Attach(HWND window)
@@ -17,7 +17,7 @@ void DeferredTrackBar::Attach(HWND window)
     SendMessageA(window, TBM_SETPOS, TRUE, range_.position);
     window_ = TrackBar(window);
     if (form_)
-        form_->OnSliderChange(window_, handler_);
+        form_->SliderAttached(row_, window_.Position());
 }
 
 void DeferredStaticText::Attach(HWND window)
@@ -40,10 +40,10 @@ void DeferredRadioButton::GroupWith(DeferredRadioButton& other)
     next_ = &other;
 }
 
-void DeferredRadioButton::OnClick(Form& form, Handler handler)
+void DeferredRadioButton::Connect(Form& form, int row)
 {
     form_ = &form;
-    handler_ = handler;
+    row_ = row;
 }
 
 void DeferredRadioButton::Attach(HWND window)
@@ -52,8 +52,6 @@ void DeferredRadioButton::Attach(HWND window)
     EnableWindow(window, enabled_ ? TRUE : FALSE);
     window_ = RadioButton(window);
     RadioButton::UpdateGroupTabStops(window);
-    if (form_)
-        form_->OnClick(window_, handler_);
 }
 
 bool DeferredRadioButton::SetChecked(bool checked)
@@ -65,7 +63,7 @@ bool DeferredRadioButton::SetChecked(bool checked)
         for (DeferredRadioButton* other = next_; other != this; other = other->next_)
             other->checked_ = false;
     checked_ = checked;
-    return !(checked && !wasChecked) || !form_ || form_->RunHandler(handler_);
+    return !(checked && !wasChecked) || !form_ || form_->Raise(row_, Event::kClick);
 }
 
 void DeferredRadioButton::SetEnabled(bool enabled)

@@ -20,8 +20,8 @@ public:
     {
     }
     HWND Handle() const { return window_.Handle(); }
-    // The handler runs at every change of position.
-    void OnChange(Form& form, Handler handler);
+    // The form raises row's change event at every change of position.
+    void Connect(Form& form, int row);
     void Attach(HWND window);
 
     int Position() const override { return window_.Handle() ? window_.Position() : range_.position; }
@@ -33,12 +33,12 @@ public:
     }
 
 private:
-    bool Moved(bool moved) { return !moved || !form_ || form_->RunHandler(handler_); }
+    bool Moved(bool moved) { return !moved || !form_ || form_->Raise(row_, Event::kChange); }
 
     SliderRange range_;
     TrackBar window_;
     Form* form_ = nullptr;
-    Handler handler_;
+    int row_ = -1;
 };
 
 class DeferredStaticText final : public TextControl {
@@ -64,8 +64,8 @@ public:
     {
     }
     void GroupWith(DeferredRadioButton& other);
-    // The handler runs whenever the button becomes checked.
-    void OnClick(Form& form, Handler handler);
+    // The form raises row's click event whenever the button becomes checked.
+    void Connect(Form& form, int row);
     void Attach(HWND window);
 
     bool Checked() const override { return window_.Handle() ? window_.Checked() : checked_; }
@@ -78,7 +78,7 @@ private:
     DeferredRadioButton* next_ = this; // round the group
     RadioButton window_;
     Form* form_ = nullptr;
-    Handler handler_;
+    int row_ = -1;
 };
 
 } // namespace scrubwell::windowing

@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "tests/windows/dialog_driver.h"
+#include "windowing/control_kinds.h"
 
 #include <commctrl.h>
 
@@ -43,7 +44,7 @@ std::vector<HWND> MatchLayout(
     for (int row = 0; row < count; ++row) {
         const LayoutItem& item = rows[row];
         // Pages are the tab control's items; panels and bevels are drawn.
-        const char* className = scrubwell::windowing::WindowClassOf(item.kind);
+        const char* className = scrubwell::windowing::KindOf(item.kind).className;
         if (!className || item.kind == Kind::kPage)
             continue;
         SCOPED_TRACE(item.name);
@@ -82,7 +83,8 @@ std::vector<HWND> MatchLayout(
             EXPECT_GT(r.right - r.left, 10) << "sized to its text";
         }
         const LONG style = GetWindowLongA(window, GWL_STYLE);
-        EXPECT_EQ(item.style, static_cast<DWORD>(style) & item.style);
+        const DWORD extra = scrubwell::windowing::ExtraStyleOf(item);
+        EXPECT_EQ(extra, static_cast<DWORD>(style) & extra);
         if (item.kind != Kind::kTextBox) { // the help shows one of its texts at a time
             EXPECT_EQ(item.kind != Kind::kReadout, (style & WS_VISIBLE) != 0);
         }
