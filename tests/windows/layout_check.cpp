@@ -127,3 +127,64 @@ void ExpectLayoutTabOrder(const LayoutItem* rows, int count, const std::vector<H
             }
     }
 }
+
+namespace {
+
+RECT ScreenRect(HWND window)
+{
+    RECT r;
+    GetWindowRect(window, &r);
+    return r;
+}
+
+RECT ClientOnScreen(HWND window)
+{
+    RECT r;
+    GetClientRect(window, &r);
+    MapWindowPoints(window, nullptr, reinterpret_cast<POINT*>(&r), 2);
+    return r;
+}
+
+bool Inside(const RECT& inner, const RECT& outer)
+{
+    return inner.left >= outer.left && inner.top >= outer.top && inner.right <= outer.right
+        && inner.bottom <= outer.bottom;
+}
+
+bool Within(const LayoutItem* rows, int row, int frame)
+{
+    for (int parent = rows[row].parent; parent != kOnForm; parent = rows[parent].parent)
+        if (parent == frame)
+            return true;
+    return false;
+}
+
+} // namespace
+
+void ExpectInsideAndApart(const LayoutItem* rows, int count, const std::vector<HWND>& windows, HWND tabs,
+    std::initializer_list<std::pair<int, int>> designed)
+{
+    for (int a = 0; a < count; ++a) {
+        const HWND window = windows[static_cast<size_t>(a)];
+        if (!window)
+            continue;
+        EXPECT_TRUE(Inside(ScreenRect(window), ClientOnScreen(GetParent(window))))
+            << rows[a].name << " inside its parent's client area";
+        for (int b = a + 1; b < count; ++b) {
+            const HWND other = windows[static_cast<size_t>(b)];
+            if (!other || GetParent(other) != GetParent(window) || Within(rows, a, b) || Within(rows, b, a)
+                || std::count(designed.begin(), designed.end(), std::make_pair(a, b)))
+                continue;
+            RECT overlap;
+            const RECT ra = ScreenRect(window), rb = ScreenRect(other);
+            EXPECT_FALSE(IntersectRect(&overlap, &ra, &rb)) << rows[a].name << " and " << rows[b].name << " overlap";
+        }
+    }
+    if (!tabs)
+        return;
+    RECT area = ClientOnScreen(tabs);
+    SendMessageA(tabs, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&area));
+    const int pages = static_cast<int>(SendMessageA(tabs, TCM_GETITEMCOUNT, 0, 0));
+    for (int i = 0; i < pages; ++i)
+        EXPECT_TRUE(Inside(ScreenRect(PageOfTab(tabs, i)), area)) << "page " << i << " inside the display area";
+}
