@@ -24,16 +24,17 @@ constexpr char kSliderEnds[] = ", More at the top, Less at the bottom";
 
 using Self = TScrubwellUIForm;
 using windowing::Event;
+using windowing::HandlersFit;
 using windowing::Run;
 
 constexpr windowing::EventHandler TScrubwellUIForm::kHandlers[] = {
     { kEffectsPageControl, Event::kPageChange, Run<Self, &Self::EffectsPageControlChange> },
-    { kPOPClickTrackBar, Event::kChange, RunController<&DialogController::POPClickTrackBarChange> },
-    { kHumTrackBar, Event::kChange, RunController<&DialogController::HumTrackBarChange> },
-    { kMainsPowerRadioButton, Event::kClick, RunController<&DialogController::MainsPowerRadioButtonClick> },
-    { kHouseCurrentRadioButton, Event::kClick, RunController<&DialogController::HouseCurrentRadioButtonClick> },
-    { kHissTrackBar, Event::kChange, RunController<&DialogController::HissTrackBarChange> },
-    { kNoiseThresholdTrackBar, Event::kChange, RunController<&DialogController::NoiseThresholdTrackBarChange> },
+    { kPOPClickTrackBar, Event::kChange, RunModel },
+    { kHumTrackBar, Event::kChange, RunModel },
+    { kMainsPowerRadioButton, Event::kClick, RunModel },
+    { kHouseCurrentRadioButton, Event::kClick, RunModel },
+    { kHissTrackBar, Event::kChange, RunModel },
+    { kNoiseThresholdTrackBar, Event::kChange, RunModel },
     { kCancelButton, Event::kClick, Run<Self, &Self::CancelButtonClick> },
     { kOKButton, Event::kClick, Run<Self, &Self::OKButtonClick> },
     { kHelpButton, Event::kClick, Run<Self, &Self::HelpButtonClick> },
@@ -44,20 +45,13 @@ TScrubwellUIForm::TScrubwellUIForm(const MainFormLinks& links)
     : Form(Design { WS_POPUP | WS_CAPTION | WS_SYSMENU, 540, 443, true, 250, 130, true }, kRows, kRowCount, windows_,
         kHandlers, kHandlerCount)
     , links_(links)
-    , controller_(EffectControls { POPClickTrackBar, POPClickThresholdBox, HumTrackBar, HumBandWidthBox,
-                      HouseCurrentRadioButton, MainsPowerRadioButton, hint_, HissTrackBar, HissDBBox,
-                      NoiseThresholdTrackBar, NoiseThresholdStaticText, RemovePOPClicksCheckBox, EliminateHumCheckBox,
-                      ReduceHissCheckBox, NoiseReductionCheckBox, StereoOptionsGroupBox, LeftChannelRadioButton,
-                      RightChannelRadioButton, BothChannelsRadioButton },
-          windowing::UserDecimalSeparator().c_str())
+    , model_(windowing::UserDecimalSeparator().c_str())
 {
-    HouseCurrentRadioButton.GroupWith(MainsPowerRadioButton);
-    POPClickTrackBar.Connect(*this, kPOPClickTrackBar);
-    HumTrackBar.Connect(*this, kHumTrackBar);
-    HouseCurrentRadioButton.Connect(*this, kHouseCurrentRadioButton);
-    MainsPowerRadioButton.Connect(*this, kMainsPowerRadioButton);
-    HissTrackBar.Connect(*this, kHissTrackBar);
-    NoiseThresholdTrackBar.Connect(*this, kNoiseThresholdTrackBar);
+    static_assert(HandlersFit(kHandlers, kHandlerCount), "one handler a row, in row order, within the form's capacity");
+    static_assert(kRowCount <= windowing::kMaxRows, "the form's capacity of rows");
+    for (int row = 0; row < kRowCount; ++row)
+        if (ControlState* state = model_.StateOf(row))
+            BindState(row, *state);
 }
 
 bool TScrubwellUIForm::CreateControls()
@@ -69,19 +63,9 @@ bool TScrubwellUIForm::CreateControls()
     HumTab = windows_[kHumTab];
     HissTab = windows_[kHissTab];
     NoiseReductionTab = windows_[kNoiseReductionTab];
-    StereoOptionsGroupBox = windowing::GroupBox(windows_[kStereoOptionsGroupBox]);
-    LeftChannelRadioButton = windowing::RadioButton(windows_[kLeftChannelRadioButton]);
-    RightChannelRadioButton = windowing::RadioButton(windows_[kRightChannelRadioButton]);
-    BothChannelsRadioButton = windowing::RadioButton(windows_[kBothChannelsRadioButton]);
-    RemovePOPClicksCheckBox = windowing::CheckBox(windows_[kRemovePOPClicksCheckBox]);
-    EliminateHumCheckBox = windowing::CheckBox(windows_[kEliminateHumCheckBox]);
-    ReduceHissCheckBox = windowing::CheckBox(windows_[kReduceHissCheckBox]);
-    NoiseReductionCheckBox = windowing::CheckBox(windows_[kNoiseReductionCheckBox]);
     OKButton = windowing::PushButton(windows_[kOKButton]);
     CancelButton = windowing::PushButton(windows_[kCancelButton]);
     HelpButton = windowing::PushButton(windows_[kHelpButton]);
-    SendMessageA(BothChannelsRadioButton.Handle(), BM_SETCHECK, BST_CHECKED, 0);
-    windowing::RadioButton::UpdateGroupTabStops(BothChannelsRadioButton.Handle());
     return true;
 }
 
@@ -90,33 +74,21 @@ bool TScrubwellUIForm::PageCreated(int pageRow)
     // Each page's slider, readout and the box around them; the page's heading
     // names the slider and a box without a caption.
     const struct {
-        int page, box, heading;
-        windowing::DeferredTrackBar& slider;
-        int sliderRow;
-        windowing::DeferredStaticText& readout;
-        int readoutRow;
+        int page, box, heading, slider, readout;
     } pages[] = {
-        { kPOPClickTab, kPOPClickGroupBox, kLabel5, POPClickTrackBar, kPOPClickTrackBar, POPClickThresholdBox,
-            kPOPClickThresholdBox },
-        { kHumTab, kHumGroupBox, kLabel1, HumTrackBar, kHumTrackBar, HumBandWidthBox, kHumBandWidthBox },
-        { kHissTab, kHissGroupBox, kLabel2, HissTrackBar, kHissTrackBar, HissDBBox, kHissDBBox },
-        { kNoiseReductionTab, kGroupBox1, kLabel15, NoiseThresholdTrackBar, kNoiseThresholdTrackBar,
-            NoiseThresholdStaticText, kNoiseThresholdStaticText },
+        { kPOPClickTab, kPOPClickGroupBox, kLabel5, kPOPClickTrackBar, kPOPClickThresholdBox },
+        { kHumTab, kHumGroupBox, kLabel1, kHumTrackBar, kHumBandWidthBox },
+        { kHissTab, kHissGroupBox, kLabel2, kHissTrackBar, kHissDBBox },
+        { kNoiseReductionTab, kGroupBox1, kLabel15, kNoiseThresholdTrackBar, kNoiseThresholdStaticText },
     };
     for (const auto& page : pages) {
         if (page.page != pageRow)
             continue;
         const char* heading = kRows[page.heading].text;
-        page.readout.Attach(windows_[page.readoutRow]);
-        page.slider.Attach(windows_[page.sliderRow]);
         if (!*kRows[page.box].text)
             windowing::MakeAccessible(windows_[page.box], { ROLE_SYSTEM_GROUPING, heading });
         // A screen reader hears the readout's text, unit included, as the slider's value.
-        windowing::MakeAccessible(page.slider.Handle(), { 0, heading, kSliderEnds, nullptr, page.readout.Handle() });
-    }
-    if (pageRow == kHumTab) {
-        HouseCurrentRadioButton.Attach(windows_[kHouseCurrentRadioButton]);
-        MainsPowerRadioButton.Attach(windows_[kMainsPowerRadioButton]);
+        windowing::MakeAccessible(windows_[page.slider], { 0, heading, kSliderEnds, nullptr, windows_[page.readout] });
     }
     return true;
 }
@@ -151,14 +123,15 @@ bool TScrubwellUIForm::HelpButtonClick()
 
 bool TScrubwellUIForm::BlockWritable() const
 {
-    return !controller_.Block || links_.hostMemory(controller_.Block, sizeof *controller_.Block, true);
+    return !model_.controller.Block
+        || links_.hostMemory(model_.controller.Block, sizeof *model_.controller.Block, true);
 }
 
 bool TScrubwellUIForm::OKButtonClick()
 {
-    if (!controller_.Block)
+    if (!model_.controller.Block)
         return true; // nothing loaded, nothing to store
-    if (!BlockWritable() || !controller_.OKButtonClick())
+    if (!BlockWritable() || !model_.controller.OKButtonClick())
         return false;
     SetModalResult(windowing::kModalOk);
     return true;
@@ -168,7 +141,7 @@ bool TScrubwellUIForm::CancelButtonClick()
 {
     if (!BlockWritable())
         return false;
-    if (controller_.CancelButtonClick())
+    if (model_.controller.CancelButtonClick())
         SetModalResult(windowing::kModalCancel);
     return true;
 }

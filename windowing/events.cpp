@@ -2,16 +2,14 @@
 // sets: it ends the modal run, and the form answers kModalFailed from then on.
 #include "windowing/form.h"
 
-#include "windowing/accessible_control.h"
-#include "windowing/buttons.h"
 #include "windowing/track_bar.h"
 
 namespace scrubwell::windowing {
 
 bool Form::Raise(int row, Event event)
 {
-    const EventHandler* handler = events_.Find(row, event);
-    if (!handler || handler->run(*this))
+    const EventHandler* handler = events_.Find(row);
+    if (!handler || handler->event != event || handler->run(*this, row))
         return true;
     HandlerFailed();
     return false;
@@ -23,31 +21,23 @@ void Form::HandlerFailed()
     SetModalResult(kModalFailed);
 }
 
-bool Form::ControlChanged(HWND control)
+void Form::BindState(int row, ControlState& state)
 {
-    return RadioButton::IsRadioButton(control) ? Raise(RowOf(control), Event::kClick) : SliderMoved(control);
+    states_[row] = &state;
+    if (events_.Find(row))
+        state.OnChange(StateChanged, this, row);
 }
 
-void Form::SliderAttached(int row, int position)
+bool Form::StateChanged(void* form, int row)
 {
-    if (int* last = events_.LastPosition(row))
-        *last = position;
+    auto* self = static_cast<Form*>(form);
+    return self->Raise(row, self->events_.Find(row)->event);
 }
 
 bool Form::SliderMoved(HWND slider)
 {
     const int row = RowOf(slider);
-    int* last = events_.LastPosition(row);
-    if (!last)
-        return true;
-    const int position = TrackBar(slider).Position();
-    if (position == *last)
-        return true;
-    *last = position;
-    // After the handler, which writes the readout that is the slider's value.
-    const bool succeeded = Raise(row, Event::kChange);
-    NotifyValueChanged(slider);
-    return succeeded;
+    return row < 0 || !states_[row] || states_[row]->UserMoved(TrackBar(slider).Position());
 }
 
 } // namespace scrubwell::windowing

@@ -17,11 +17,11 @@ enum class Event : unsigned char {
 struct EventHandler {
     int row;
     Event event;
-    bool (*run)(Form& form); // false when the handler failed
+    bool (*run)(Form& form, int row); // false when the handler failed
 };
 
 // Handler of a dialog's own: Method of the form as Dialog.
-template <class Dialog, bool (Dialog::*Method)()> bool Run(Form& form)
+template <class Dialog, bool (Dialog::*Method)()> bool Run(Form& form, int)
 {
     return (static_cast<Dialog&>(form).*Method)();
 }
@@ -39,7 +39,7 @@ constexpr bool HandlersFit(const EventHandler* table, int count)
     return true;
 }
 
-// The table in use and, for each slider in it, the position its handler last saw.
+// The table in use.
 class EventTable {
 public:
     void Use(const EventHandler* table, int count)
@@ -47,33 +47,20 @@ public:
         table_ = table;
         count_ = count;
     }
-    // The entry of row for event, or null.
-    const EventHandler* Find(int row, Event event) const
+    // The entry of row, or null.
+    const EventHandler* Find(int row) const
     {
-        const int i = IndexOf(row);
-        return i >= 0 && table_[i].event == event ? &table_[i] : nullptr;
-    }
-    // The position that row's change handler last saw; null for rows without one.
-    int* LastPosition(int row)
-    {
-        const int i = IndexOf(row);
-        return i >= 0 && table_[i].event == Event::kChange ? &lastPositions_[i] : nullptr;
+        for (int i = 0; i < count_; ++i)
+            if (table_[i].row == row)
+                return &table_[i];
+        return nullptr;
     }
     const EventHandler* begin() const { return table_; }
     const EventHandler* end() const { return table_ + count_; }
 
 private:
-    int IndexOf(int row) const
-    {
-        for (int i = 0; i < count_; ++i)
-            if (table_[i].row == row)
-                return i;
-        return -1;
-    }
-
     const EventHandler* table_ = nullptr;
     int count_ = 0;
-    int lastPositions_[kMaxHandlers] = {};
 };
 
 } // namespace scrubwell::windowing

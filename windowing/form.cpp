@@ -187,10 +187,15 @@ bool Form::Command(HWND control, WORD code)
     if (code != BN_CLICKED || !IsWindowEnabled(control))
         return true;
     // Radio buttons are checked here, not by the control, so that the click
-    // event is raised only when a button becomes checked.
-    if (RadioButton::IsRadioButton(control))
-        return RadioButton(control).SetChecked(true);
-    return Raise(RowOf(control), Event::kClick);
+    // event is raised only when a button becomes checked; a check box has
+    // toggled itself.
+    const int row = RowOf(control);
+    if (row >= 0 && states_[row]) {
+        if (RadioButton::IsRadioButton(control))
+            return states_[row]->SetChecked(true);
+        states_[row]->UserToggled(SendMessageA(control, BM_GETCHECK, 0, 0) == BST_CHECKED);
+    }
+    return Raise(row, Event::kClick);
 }
 
 void Form::WindowGone()
@@ -200,8 +205,11 @@ void Form::WindowGone()
     decorations_.Clear();
     pagesMade_ = 0;
     laterRowsMade_ = false;
-    for (int row = 0; row < rowCount_; ++row)
+    for (int row = 0; row < rowCount_; ++row) {
         windows_[row] = nullptr;
+        if (states_[row])
+            states_[row]->Attach(nullptr);
+    }
     SetWindowLongPtrA(handle_, GWLP_USERDATA, 0);
     handle_ = nullptr;
     if (running_ && modalResult_ == kModalNone)

@@ -9,6 +9,8 @@
 
 #include <windows.h>
 
+#include "controls/control_state.h"
+#include "windowing/control_window.h"
 #include "windowing/decorations.h"
 #include "windowing/events.h"
 #include "windowing/font_cache.h"
@@ -63,11 +65,6 @@ public:
     // Runs row's handler for event, if the table has one; false when it
     // failed, which also ends the modal run.
     bool Raise(int row, Event event);
-    // The program changed control (a slider's range or position, a radio
-    // button newly checked): raises its event as user input would.
-    bool ControlChanged(HWND control);
-    // A slider's window now shows position: its handler runs at the next move.
-    void SliderAttached(int row, int position);
     // Selects a page as the program does (no change event), making its
     // windows first if it has never been shown; false when they could not be
     // made, which also ends the modal run.
@@ -121,6 +118,9 @@ protected:
     bool MakeRows(int batch);
     // The row whose window this is, or -1.
     int RowOf(HWND window) const;
+    // state is row's: its window, once made, is a view of it, and its change
+    // event is the row's in the handler table.
+    void BindState(int row, ControlState& state);
 
 private:
     // form.cpp
@@ -130,6 +130,7 @@ private:
     // events.cpp
     bool SliderMoved(HWND slider);
     void HandlerFailed();
+    static bool StateChanged(void* form, int row);
     // modal_loop.cpp
     void FocusFirstControl();
     // keyboard_navigation.cpp
@@ -160,6 +161,8 @@ private:
     HWND* windows_;
     int rowCount_;
     LayoutPlan plan_;
+    ControlState* states_[kMaxRows] = {};
+    ControlWindow views_[kMaxRows];
     unsigned long long pagesMade_ = 0; // by row
     bool laterRowsMade_ = false;
 };

@@ -59,6 +59,9 @@ struct LayoutItem {
     int tab;
     // Made only when the form asks for the later rows, not with the dialog.
     bool later;
+    // The designed state: a slider's range from 0, a button checked.
+    int max = 0;
+    bool checked = false;
 };
 
 // True when every row's name is the name its index has in names: the enum of

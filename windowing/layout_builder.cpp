@@ -86,6 +86,10 @@ HWND Form::MakeRow(const PlannedRow& planned, HWND parent)
         TabControl(parent).SetPage(pageIndex, window);
     }
     kind.setUp(window, item);
+    if (ControlState* state = states_[planned.row]) {
+        views_[planned.row] = ControlWindow(window, item.kind);
+        state->Attach(&views_[planned.row]);
+    }
     return window;
 }
 
