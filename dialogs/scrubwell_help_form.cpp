@@ -28,7 +28,7 @@ constexpr windowing::EventHandler TScrubwellHelpForm::kHandlers[] = {
 };
 
 TScrubwellHelpForm::TScrubwellHelpForm()
-    : Form(Design { WS_POPUP | WS_CAPTION, 494, 362, false, 279, 185, false }, kRows, kRowCount, windows_, kHandlers, 1)
+    : Form(Design { WS_POPUP | WS_CAPTION, 494, 362, false, 279, 185, false }, kRows, kRowCount, rowWindows_, kHandlers, 1)
 {
     static_assert(windowing::HandlersFit(TScrubwellHelpForm::kHandlers, 1), "one handler a row, in row order");
     static_assert(kRowCount <= windowing::kMaxRows, "the form's capacity of rows");
@@ -48,8 +48,8 @@ bool TScrubwellHelpForm::CreateControls()
 {
     if (SCRUBWELL_FAULT_POINT("help window") || !MakeRows(windowing::kOnForm))
         return false;
-    HelpLabel = windowing::StaticText(windows_[kHelpLabel]);
-    CloseButton = windowing::PushButton(windows_[kCloseButton]);
+    HelpLabel = windowing::StaticText(rowWindows_[kHelpLabel]);
+    CloseButton = windowing::PushButton(rowWindows_[kCloseButton]);
     return true;
 }
 
@@ -59,10 +59,10 @@ bool TScrubwellHelpForm::CreateTextBoxes()
         return true;
     if (!MakeRows(windowing::kLaterRows))
         return false;
-    HumMemo = windowing::TextBox(windows_[kHumMemo]);
-    HissMemo = windowing::TextBox(windows_[kHissMemo]);
-    POPClickMemo = windowing::TextBox(windows_[kPOPClickMemo]);
-    NoiseReductionMemo = windowing::TextBox(windows_[kNoiseReductionMemo]);
+    HumMemo = windowing::TextBox(rowWindows_[kHumMemo]);
+    HissMemo = windowing::TextBox(rowWindows_[kHissMemo]);
+    POPClickMemo = windowing::TextBox(rowWindows_[kPOPClickMemo]);
+    NoiseReductionMemo = windowing::TextBox(rowWindows_[kNoiseReductionMemo]);
     // Each text box is named by the title above it.
     const windowing::TextBox* texts[] = { &HumMemo, &HissMemo, &POPClickMemo, &NoiseReductionMemo };
     for (const windowing::TextBox* text : texts)

@@ -49,7 +49,7 @@ private:
     static const windowing::EventHandler kHandlers[];
 
     bool closeHadFocus_ = false;
-    HWND windows_[help_layout::kRowCount] = {};
+    HWND rowWindows_[help_layout::kRowCount] = {};
 };
 
 } // namespace scrubwell

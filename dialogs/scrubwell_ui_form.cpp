@@ -42,7 +42,7 @@ constexpr windowing::EventHandler TScrubwellUIForm::kHandlers[] = {
 constexpr int TScrubwellUIForm::kHandlerCount = sizeof kHandlers / sizeof *kHandlers;
 
 TScrubwellUIForm::TScrubwellUIForm(const MainFormLinks& links)
-    : Form(Design { WS_POPUP | WS_CAPTION | WS_SYSMENU, 540, 443, true, 250, 130, true }, kRows, kRowCount, windows_,
+    : Form(Design { WS_POPUP | WS_CAPTION | WS_SYSMENU, 540, 443, true, 250, 130, true }, kRows, kRowCount, rowWindows_,
         kHandlers, kHandlerCount)
     , links_(links)
     , model_(windowing::UserDecimalSeparator().c_str())
@@ -58,14 +58,14 @@ bool TScrubwellUIForm::CreateControls()
 {
     if (!MakeRows(windowing::kOnForm))
         return false;
-    EffectsPageControl = windowing::TabControl(windows_[kEffectsPageControl]);
-    POPClickTab = windows_[kPOPClickTab];
-    HumTab = windows_[kHumTab];
-    HissTab = windows_[kHissTab];
-    NoiseReductionTab = windows_[kNoiseReductionTab];
-    OKButton = windowing::PushButton(windows_[kOKButton]);
-    CancelButton = windowing::PushButton(windows_[kCancelButton]);
-    HelpButton = windowing::PushButton(windows_[kHelpButton]);
+    EffectsPageControl = windowing::TabControl(rowWindows_[kEffectsPageControl]);
+    POPClickTab = rowWindows_[kPOPClickTab];
+    HumTab = rowWindows_[kHumTab];
+    HissTab = rowWindows_[kHissTab];
+    NoiseReductionTab = rowWindows_[kNoiseReductionTab];
+    OKButton = windowing::PushButton(rowWindows_[kOKButton]);
+    CancelButton = windowing::PushButton(rowWindows_[kCancelButton]);
+    HelpButton = windowing::PushButton(rowWindows_[kHelpButton]);
     return true;
 }
 
@@ -86,9 +86,9 @@ bool TScrubwellUIForm::PageCreated(int pageRow)
             continue;
         const char* heading = kRows[page.heading].text;
         if (!*kRows[page.box].text)
-            windowing::MakeAccessible(windows_[page.box], { ROLE_SYSTEM_GROUPING, heading });
+            windowing::MakeAccessible(rowWindows_[page.box], { ROLE_SYSTEM_GROUPING, heading });
         // A screen reader hears the readout's text, unit included, as the slider's value.
-        windowing::MakeAccessible(windows_[page.slider], { 0, heading, kSliderEnds, nullptr, windows_[page.readout] });
+        windowing::MakeAccessible(rowWindows_[page.slider], { 0, heading, kSliderEnds, nullptr, rowWindows_[page.readout] });
     }
     return true;
 }

@@ -61,7 +61,7 @@ private:
     bool BlockWritable() const;
     LRESULT WMActivateApp(WPARAM wParam, LPARAM lParam);
 
-    HWND windows_[main_layout::kRowCount] = {};
+    HWND rowWindows_[main_layout::kRowCount] = {};
     MainFormLinks links_;
     DialogModel model_;
 };

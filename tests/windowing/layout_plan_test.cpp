@@ -2,6 +2,8 @@
 // which rows are drawn, when they are made and where groups start.
 #include <gtest/gtest.h>
 
+#include <cstring>
+
 #include "dialogs/scrubwell_help_layout.h"
 #include "dialogs/scrubwell_ui_layout.h"
 #include "windowing/layout_plan.h"
@@ -53,10 +55,7 @@ TEST(LayoutPlan, PlacesEachRowInTheWindowThatHoldsIt)
         ASSERT_TRUE(planned) << c.row;
         SCOPED_TRACE(&c.plan == &mainPlan ? main::kRows[c.row].name : help::kRows[c.row].name);
         EXPECT_EQ(c.holder, planned->holder);
-        EXPECT_EQ(c.place.left, planned->place.left);
-        EXPECT_EQ(c.place.top, planned->place.top);
-        EXPECT_EQ(c.place.width, planned->place.width);
-        EXPECT_EQ(c.place.height, planned->place.height);
+        EXPECT_EQ(0, std::memcmp(&c.place, &planned->place, sizeof c.place));
         EXPECT_EQ(c.batch, planned->batch);
         EXPECT_EQ(c.drawn, planned->drawn);
         EXPECT_EQ(c.startsGroup, planned->startsGroup);
@@ -83,9 +82,7 @@ TEST(LayoutPlan, OrdersChildrenByTheirTabWithAGroupBoxsContentsRightAfterIt)
 
 TEST(LayoutPlan, RefusesMoreRowsThanAFormHolds)
 {
-    static LayoutItem rows[kMaxRows + 1] = {};
-    for (LayoutItem& row : rows)
-        row = LayoutItem { "", Kind::kLabel, kOnForm, {}, "", kPlain, nullptr, kNoTab, false };
+    static const LayoutItem rows[kMaxRows + 1] = {};
     LayoutPlan plan;
     EXPECT_TRUE(PlanLayout(rows, kMaxRows, plan));
     EXPECT_FALSE(PlanLayout(rows, kMaxRows + 1, plan));

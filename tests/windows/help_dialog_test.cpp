@@ -75,7 +75,7 @@ TEST_F(HelpDialogTest, WindowHasItsDesignedPlaceSizeAndNoTitleBarButtons)
             = MatchLayout(layout::kRows, layout::kRowCount, help, nullptr, { layout::kHelpLabel }); // the tool's title
         ExpectLayoutTabOrder(layout::kRows, layout::kRowCount, windows, help);
         using layout::kHissMemo, layout::kHumMemo, layout::kNoiseReductionMemo, layout::kPOPClickMemo;
-        ExpectInsideAndApart(layout::kRows, layout::kRowCount, windows, nullptr,
+        ExpectInsideAndApart(layout::kRows, layout::kRowCount, windows,
             { { kHumMemo, kHissMemo }, { kHumMemo, kPOPClickMemo }, { kHumMemo, kNoiseReductionMemo },
                 { kHissMemo, kPOPClickMemo }, { kHissMemo, kNoiseReductionMemo },
                 { kPOPClickMemo, kNoiseReductionMemo } });

@@ -24,8 +24,8 @@ void ExpectLayoutTabOrder(
     const scrubwell::windowing::LayoutItem* rows, int count, const std::vector<HWND>& windows, HWND root);
 
 // What a wrong number in the table breaks: every window inside its parent's
-// client area, every page inside its tab control's display area, and no two
-// sibling windows overlapping, except a group box and what lies in it, and
-// the pairs of rows in designed, which the design lets overlap.
+// client area, and no two sibling windows overlapping, except a group box and
+// what lies in it, and the pairs of rows in designed, which the design lets
+// overlap. (Pages fill the display area: their own test.)
 void ExpectInsideAndApart(const scrubwell::windowing::LayoutItem* rows, int count, const std::vector<HWND>& windows,
-    HWND tabs = nullptr, std::initializer_list<std::pair<int, int>> designed = {});
+    std::initializer_list<std::pair<int, int>> designed);
