@@ -28,7 +28,8 @@ constexpr windowing::EventHandler TScrubwellHelpForm::kHandlers[] = {
 };
 
 TScrubwellHelpForm::TScrubwellHelpForm()
-    : Form(Design { WS_POPUP | WS_CAPTION, 494, 362, false, 279, 185, false }, kRows, kRowCount, rowWindows_, kHandlers, 1)
+    : Form(
+        Design { WS_POPUP | WS_CAPTION, 494, 362, false, 279, 185, false }, kRows, kRowCount, rowWindows_, kHandlers, 1)
 {
     static_assert(windowing::HandlersFit(TScrubwellHelpForm::kHandlers, 1), "one handler a row, in row order");
     static_assert(kRowCount <= windowing::kMaxRows, "the form's capacity of rows");
@@ -90,16 +91,16 @@ bool TScrubwellHelpForm::ShowPageHelp(int page)
 bool TScrubwellHelpForm::FormShow()
 {
     struct Text {
-        windowing::TextBox& memo;
+        windowing::TextBox& box;
         const char* text;
         bool& linkAdded;
     } texts[] = { { HissMemo, kHissHelpText, HissLinkAdded }, { HumMemo, kHumHelpText, HumLinkAdded },
         { POPClickMemo, kPopClickHelpText, POPClickLinkAdded },
         { NoiseReductionMemo, kNoiseGateHelpText, NoiseReductionLinkAdded } };
     for (Text& text : texts) {
-        if (text.linkAdded || !text.memo.Visible())
+        if (text.linkAdded || !text.box.Visible())
             continue;
-        if (!text.memo.SetText(text.text, kTutorialsAddress))
+        if (!text.box.SetText(text.text, kTutorialsAddress))
             return false;
         text.linkAdded = true;
     }

@@ -80,9 +80,9 @@ TEST_F(HelpDialogTest, WindowHasItsDesignedPlaceSizeAndNoTitleBarButtons)
                 { kHissMemo, kPOPClickMemo }, { kHissMemo, kNoiseReductionMemo },
                 { kPOPClickMemo, kNoiseReductionMemo } });
         EXPECT_EQ(GetWindow(help, GW_CHILD), windows[layout::kHelpLabel]) << "the title first";
-        for (int memo : { layout::kHumMemo, layout::kHissMemo, layout::kPOPClickMemo, layout::kNoiseReductionMemo })
+        for (int box : { layout::kHumMemo, layout::kHissMemo, layout::kPOPClickMemo, layout::kNoiseReductionMemo })
             EXPECT_EQ(ES_MULTILINE | ES_READONLY | WS_VSCROLL,
-                GetWindowLongA(windows[static_cast<size_t>(memo)], GWL_STYLE)
+                GetWindowLongA(windows[static_cast<size_t>(box)], GWL_STYLE)
                     & (ES_MULTILINE | ES_READONLY | WS_VSCROLL));
         d.Click(d.Button("&Close", help));
         DialogDriver::WaitUntil([&] { return !IsWindowVisible(help); });
