@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "exports/scrubwell_effect.h"
+#include "contract/scrubwell_effect.h"
 
 namespace {
 

@@ -98,15 +98,26 @@ typedef struct TEffectParamBlock {
 #define SCRUBWELL_STATIC_ASSERT(condition, name) typedef char scrubwell_layout_##name[(condition) ? 1 : -1]
 
 SCRUBWELL_STATIC_ASSERT(sizeof(TWaveFormat) == 18, WaveFormatSize);
+SCRUBWELL_STATIC_ASSERT(offsetof(TWaveFormat, Channels) == 2, WaveFormatChannels);
+SCRUBWELL_STATIC_ASSERT(offsetof(TWaveFormat, ExtraSize) == 16, WaveFormatExtraSize);
 SCRUBWELL_STATIC_ASSERT(sizeof(TEffectParamBlock) == SCRUBWELL_BLOCK_SIZE, BlockSize);
 SCRUBWELL_STATIC_ASSERT(offsetof(TEffectParamBlock, ChannelCode) == 16, ChannelCode);
 SCRUBWELL_STATIC_ASSERT(offsetof(TEffectParamBlock, EffectFlags) == 20, EffectFlags);
 SCRUBWELL_STATIC_ASSERT(offsetof(TEffectParamBlock, WaveFormat) == 24, WaveFormat);
 SCRUBWELL_STATIC_ASSERT(offsetof(TEffectParamBlock, LeftOnlyChosen) == 42, LeftOnlyChosen);
+SCRUBWELL_STATIC_ASSERT(offsetof(TEffectParamBlock, RightOnlyChosen) == 44, RightOnlyChosen);
+SCRUBWELL_STATIC_ASSERT(offsetof(TEffectParamBlock, BothChosen) == 46, BothChosen);
+SCRUBWELL_STATIC_ASSERT(offsetof(TEffectParamBlock, PopClickOn) == 48, PopClickOn);
+SCRUBWELL_STATIC_ASSERT(offsetof(TEffectParamBlock, HumOn) == 50, HumOn);
+SCRUBWELL_STATIC_ASSERT(offsetof(TEffectParamBlock, HissOn) == 52, HissOn);
 SCRUBWELL_STATIC_ASSERT(offsetof(TEffectParamBlock, GateOn) == 54, GateOn);
 SCRUBWELL_STATIC_ASSERT(offsetof(TEffectParamBlock, DialogOutcome) == 56, DialogOutcome);
 SCRUBWELL_STATIC_ASSERT(offsetof(TEffectParamBlock, ClickPresetA1) == 590, ClickPresetA1);
+SCRUBWELL_STATIC_ASSERT(offsetof(TEffectParamBlock, ClickPresetA2) == 594, ClickPresetA2);
 SCRUBWELL_STATIC_ASSERT(offsetof(TEffectParamBlock, ClickPresetB1) == 610, ClickPresetB1);
+SCRUBWELL_STATIC_ASSERT(offsetof(TEffectParamBlock, ClickPresetB2) == 614, ClickPresetB2);
+SCRUBWELL_STATIC_ASSERT(offsetof(TEffectParamBlock, ClickPresetC1) == 618, ClickPresetC1);
+SCRUBWELL_STATIC_ASSERT(offsetof(TEffectParamBlock, ClickPresetC2) == 622, ClickPresetC2);
 SCRUBWELL_STATIC_ASSERT(offsetof(TEffectParamBlock, ClickThreshold) == 634, ClickThreshold);
 SCRUBWELL_STATIC_ASSERT(offsetof(TEffectParamBlock, ClickPresetD) == 636, ClickPresetD);
 SCRUBWELL_STATIC_ASSERT(offsetof(TEffectParamBlock, EqGainDb) == 720, EqGainDb);
@@ -115,6 +126,7 @@ SCRUBWELL_STATIC_ASSERT(offsetof(TEffectParamBlock, EqFrequency) == 880, EqFrequ
 SCRUBWELL_STATIC_ASSERT(offsetof(TEffectParamBlock, EqWidth) == 960, EqWidth);
 SCRUBWELL_STATIC_ASSERT(offsetof(TEffectParamBlock, EqBandCount) == 2088, EqBandCount);
 SCRUBWELL_STATIC_ASSERT(offsetof(TEffectParamBlock, Hum60Hz) == 2130, Hum60Hz);
+SCRUBWELL_STATIC_ASSERT(offsetof(TEffectParamBlock, Hum50Hz) == 2132, Hum50Hz);
 SCRUBWELL_STATIC_ASSERT(offsetof(TEffectParamBlock, HumFrequency) == 2144, HumFrequency);
 SCRUBWELL_STATIC_ASSERT(offsetof(TEffectParamBlock, HumWidthOctaves) == 2152, HumWidthOctaves);
 SCRUBWELL_STATIC_ASSERT(offsetof(TEffectParamBlock, GateValid) == 2408, GateValid);

@@ -8,7 +8,7 @@
 #include "block/block_stamp.h"
 #include "block/common.h"
 #include "block/hisscommon.h"
-#include "settings/dialog_model.h"
+#include "dialogs/dialog_model.h"
 #include "settings/hiss_mapping.h"
 #include "settings/number_text.h"
 

@@ -9,7 +9,7 @@
 
 #include "blocktool/block_commands.h"
 #include "blocktool/block_file.h"
-#include "exports/scrubwell_effect.h"
+#include "contract/scrubwell_effect.h"
 #include "settings/floating_point_scope.h"
 
 namespace {

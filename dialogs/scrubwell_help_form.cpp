@@ -22,10 +22,17 @@ bool IsTextBox(HWND window)
 
 } // namespace
 
+constexpr windowing::EventHandler TScrubwellHelpForm::kHandlers[] = {
+    { kCloseButton, windowing::Event::kClick,
+        windowing::Run<TScrubwellHelpForm, &TScrubwellHelpForm::CloseButtonClick> },
+};
+
 TScrubwellHelpForm::TScrubwellHelpForm()
-    : Form(Design { WS_POPUP | WS_CAPTION, 494, 362, false, 279, 185, false })
+    : Form(
+        Design { WS_POPUP | WS_CAPTION, 494, 362, false, 279, 185, false }, kRows, kRowCount, rowWindows_, kHandlers, 1)
 {
-    UseLayout(kRows, kRowCount, windows_);
+    static_assert(windowing::HandlersFit(TScrubwellHelpForm::kHandlers, 1), "one handler a row, in row order");
+    static_assert(kRowCount <= windowing::kMaxRows, "the form's capacity of rows");
     FormCreate();
 }
 
@@ -40,11 +47,10 @@ void TScrubwellHelpForm::FormCreate()
 
 bool TScrubwellHelpForm::CreateControls()
 {
-    if (SCRUBWELL_FAULT_POINT("help window") || !CreateRows())
+    if (SCRUBWELL_FAULT_POINT("help window") || !MakeRows(windowing::kOnForm))
         return false;
-    HelpLabel = windowing::StaticText(windows_[kHelpLabel]);
-    CloseButton = windowing::PushButton(windows_[kCloseButton]);
-    OnClick(CloseButton, windowing::Handler::Of<TScrubwellHelpForm, &TScrubwellHelpForm::CloseButtonClick>(this));
+    HelpLabel = windowing::StaticText(rowWindows_[kHelpLabel]);
+    CloseButton = windowing::PushButton(rowWindows_[kCloseButton]);
     return true;
 }
 
@@ -52,32 +58,49 @@ bool TScrubwellHelpForm::CreateTextBoxes()
 {
     if (HumMemo.Handle())
         return true;
-    if (!CreateRows(kLaterRows))
+    if (!MakeRows(windowing::kLaterRows))
         return false;
-    HumMemo = windowing::Memo(windows_[kHumMemo]);
-    HissMemo = windowing::Memo(windows_[kHissMemo]);
-    POPClickMemo = windowing::Memo(windows_[kPOPClickMemo]);
-    NoiseReductionMemo = windowing::Memo(windows_[kNoiseReductionMemo]);
+    HumMemo = windowing::TextBox(rowWindows_[kHumMemo]);
+    HissMemo = windowing::TextBox(rowWindows_[kHissMemo]);
+    POPClickMemo = windowing::TextBox(rowWindows_[kPOPClickMemo]);
+    NoiseReductionMemo = windowing::TextBox(rowWindows_[kNoiseReductionMemo]);
     // Each text box is named by the title above it.
-    const windowing::Memo* texts[] = { &HumMemo, &HissMemo, &POPClickMemo, &NoiseReductionMemo };
-    for (const windowing::Memo* text : texts)
+    const windowing::TextBox* texts[] = { &HumMemo, &HissMemo, &POPClickMemo, &NoiseReductionMemo };
+    for (const windowing::TextBox* text : texts)
         windowing::MakeAccessible(text->Handle(), { 0, nullptr, nullptr, HelpLabel.Handle() });
     return true;
+}
+
+bool TScrubwellHelpForm::ShowPageHelp(int page)
+{
+    if (!CreateTextBoxes())
+        return false;
+    const struct {
+        windowing::TextBox& text;
+        const char* title;
+    } pages[] = { { POPClickMemo, "Pop and Click Removal" }, { HumMemo, "Eliminate Hum" }, { HissMemo, "Reduce Hiss" },
+        { NoiseReductionMemo, "Noise Gate" } };
+    for (const auto& each : pages)
+        each.text.Show(false);
+    const auto& shown = pages[page >= 0 && page < 3 ? page : 3];
+    shown.text.Show(true);
+    HelpLabel.SetText(shown.title);
+    return ShowModal() != windowing::kModalFailed;
 }
 
 bool TScrubwellHelpForm::FormShow()
 {
     struct Text {
-        windowing::Memo& memo;
+        windowing::TextBox& box;
         const char* text;
         bool& linkAdded;
     } texts[] = { { HissMemo, kHissHelpText, HissLinkAdded }, { HumMemo, kHumHelpText, HumLinkAdded },
         { POPClickMemo, kPopClickHelpText, POPClickLinkAdded },
         { NoiseReductionMemo, kNoiseGateHelpText, NoiseReductionLinkAdded } };
     for (Text& text : texts) {
-        if (text.linkAdded || !text.memo.Visible())
+        if (text.linkAdded || !text.box.Visible())
             continue;
-        if (!text.memo.SetText(text.text, kTutorialsAddress))
+        if (!text.box.SetText(text.text, kTutorialsAddress))
             return false;
         text.linkAdded = true;
     }

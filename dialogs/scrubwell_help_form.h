@@ -4,8 +4,8 @@
 #include "dialogs/scrubwell_help_layout.h"
 #include "windowing/buttons.h"
 #include "windowing/form.h"
-#include "windowing/memo.h"
 #include "windowing/static_text.h"
+#include "windowing/text_box.h"
 
 namespace scrubwell {
 
@@ -20,9 +20,13 @@ public:
     // this dialog costs, and their texts are filled when first shown. False
     // when one could not be made.
     bool CreateTextBoxes();
+    // Shows the help of a page of the main dialog (0 pop and click, 1 hum,
+    // 2 hiss, 3 noise gate) modally, its text from the top and the others
+    // hidden; false when it failed.
+    bool ShowPageHelp(int page);
 
     windowing::StaticText HelpLabel;
-    windowing::Memo HumMemo, HissMemo, POPClickMemo, NoiseReductionMemo;
+    windowing::TextBox HumMemo, HissMemo, POPClickMemo, NoiseReductionMemo;
     windowing::PushButton CloseButton;
 
     // True once the tutorials address has been appended to that text.
@@ -42,8 +46,10 @@ private:
     void FormCreate();
     bool CloseButtonClick();
 
+    static const windowing::EventHandler kHandlers[];
+
     bool closeHadFocus_ = false;
-    HWND windows_[help_layout::kRowCount] = {};
+    HWND rowWindows_[help_layout::kRowCount] = {};
 };
 
 } // namespace scrubwell

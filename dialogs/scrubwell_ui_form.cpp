@@ -3,10 +3,9 @@
 
 #include <commctrl.h>
 
-#include "exports/scrubwell_effect.h"
-#include "session/library_state.h"
+#include "contract/scrubwell_effect.h"
+#include "dialogs/scrubwell_help_form.h"
 #include "windowing/accessible_control.h"
-#include "windowing/host_memory.h"
 #include "windowing/locale_text.h"
 #include "windowing/window_classes.h"
 
@@ -23,42 +22,50 @@ constexpr char kSliderEnds[] = ", More at the top, Less at the bottom";
 
 } // namespace
 
-TScrubwellUIForm::TScrubwellUIForm()
-    : Form(Design { WS_POPUP | WS_CAPTION | WS_SYSMENU, 540, 443, true, 250, 130, true })
-    , controller_(EffectControls { POPClickTrackBar, POPClickThresholdBox, HumTrackBar, HumBandWidthBox,
-                      HouseCurrentRadioButton, MainsPowerRadioButton, hint_, HissTrackBar, HissDBBox,
-                      NoiseThresholdTrackBar, NoiseThresholdStaticText, RemovePOPClicksCheckBox, EliminateHumCheckBox,
-                      ReduceHissCheckBox, NoiseReductionCheckBox, StereoOptionsGroupBox, LeftChannelRadioButton,
-                      RightChannelRadioButton, BothChannelsRadioButton },
-          windowing::UserDecimalSeparator().c_str())
+using Self = TScrubwellUIForm;
+using windowing::Event;
+using windowing::HandlersFit;
+using windowing::Run;
+
+constexpr windowing::EventHandler TScrubwellUIForm::kHandlers[] = {
+    { kEffectsPageControl, Event::kPageChange, Run<Self, &Self::EffectsPageControlChange> },
+    { kPOPClickTrackBar, Event::kChange, RunModel },
+    { kHumTrackBar, Event::kChange, RunModel },
+    { kMainsPowerRadioButton, Event::kClick, RunModel },
+    { kHouseCurrentRadioButton, Event::kClick, RunModel },
+    { kHissTrackBar, Event::kChange, RunModel },
+    { kNoiseThresholdTrackBar, Event::kChange, RunModel },
+    { kCancelButton, Event::kClick, Run<Self, &Self::CancelButtonClick> },
+    { kOKButton, Event::kClick, Run<Self, &Self::OKButtonClick> },
+    { kHelpButton, Event::kClick, Run<Self, &Self::HelpButtonClick> },
+};
+constexpr int TScrubwellUIForm::kHandlerCount = sizeof kHandlers / sizeof *kHandlers;
+
+TScrubwellUIForm::TScrubwellUIForm(const MainFormLinks& links)
+    : Form(Design { WS_POPUP | WS_CAPTION | WS_SYSMENU, 540, 443, true, 250, 130, true }, kRows, kRowCount, rowWindows_,
+        kHandlers, kHandlerCount)
+    , links_(links)
+    , model_(windowing::UserDecimalSeparator().c_str())
 {
-    UseLayout(kRows, kRowCount, windows_);
-    HouseCurrentRadioButton.GroupWith(MainsPowerRadioButton);
+    static_assert(HandlersFit(kHandlers, kHandlerCount), "one handler a row, in row order, within the form's capacity");
+    static_assert(kRowCount <= windowing::kMaxRows, "the form's capacity of rows");
+    for (int row = 0; row < kRowCount; ++row)
+        if (ControlState* state = model_.StateOf(row))
+            BindState(row, *state);
 }
 
 bool TScrubwellUIForm::CreateControls()
 {
-    if (!CreateRows())
+    if (!MakeRows(windowing::kOnForm))
         return false;
-    EffectsPageControl = windowing::TabControl(windows_[kEffectsPageControl]);
-    POPClickTab = windows_[kPOPClickTab];
-    HumTab = windows_[kHumTab];
-    HissTab = windows_[kHissTab];
-    NoiseReductionTab = windows_[kNoiseReductionTab];
-    StereoOptionsGroupBox = windowing::GroupBox(windows_[kStereoOptionsGroupBox]);
-    LeftChannelRadioButton = windowing::RadioButton(windows_[kLeftChannelRadioButton]);
-    RightChannelRadioButton = windowing::RadioButton(windows_[kRightChannelRadioButton]);
-    BothChannelsRadioButton = windowing::RadioButton(windows_[kBothChannelsRadioButton]);
-    RemovePOPClicksCheckBox = windowing::CheckBox(windows_[kRemovePOPClicksCheckBox]);
-    EliminateHumCheckBox = windowing::CheckBox(windows_[kEliminateHumCheckBox]);
-    ReduceHissCheckBox = windowing::CheckBox(windows_[kReduceHissCheckBox]);
-    NoiseReductionCheckBox = windowing::CheckBox(windows_[kNoiseReductionCheckBox]);
-    OKButton = windowing::PushButton(windows_[kOKButton]);
-    CancelButton = windowing::PushButton(windows_[kCancelButton]);
-    HelpButton = windowing::PushButton(windows_[kHelpButton]);
-    SendMessageA(BothChannelsRadioButton.Handle(), BM_SETCHECK, BST_CHECKED, 0);
-    windowing::RadioButton::UpdateGroupTabStops(BothChannelsRadioButton.Handle());
-    WireEvents();
+    EffectsPageControl = windowing::TabControl(rowWindows_[kEffectsPageControl]);
+    POPClickTab = rowWindows_[kPOPClickTab];
+    HumTab = rowWindows_[kHumTab];
+    HissTab = rowWindows_[kHissTab];
+    NoiseReductionTab = rowWindows_[kNoiseReductionTab];
+    OKButton = windowing::PushButton(rowWindows_[kOKButton]);
+    CancelButton = windowing::PushButton(rowWindows_[kCancelButton]);
+    HelpButton = windowing::PushButton(rowWindows_[kHelpButton]);
     return true;
 }
 
@@ -67,55 +74,23 @@ bool TScrubwellUIForm::PageCreated(int pageRow)
     // Each page's slider, readout and the box around them; the page's heading
     // names the slider and a box without a caption.
     const struct {
-        int page, box, heading;
-        windowing::DeferredTrackBar& slider;
-        int sliderRow;
-        windowing::DeferredStaticText& readout;
-        int readoutRow;
+        int page, box, heading, slider, readout;
     } pages[] = {
-        { kPOPClickTab, kPOPClickGroupBox, kLabel5, POPClickTrackBar, kPOPClickTrackBar, POPClickThresholdBox,
-            kPOPClickThresholdBox },
-        { kHumTab, kHumGroupBox, kLabel1, HumTrackBar, kHumTrackBar, HumBandWidthBox, kHumBandWidthBox },
-        { kHissTab, kHissGroupBox, kLabel2, HissTrackBar, kHissTrackBar, HissDBBox, kHissDBBox },
-        { kNoiseReductionTab, kGroupBox1, kLabel15, NoiseThresholdTrackBar, kNoiseThresholdTrackBar,
-            NoiseThresholdStaticText, kNoiseThresholdStaticText },
+        { kPOPClickTab, kPOPClickGroupBox, kLabel5, kPOPClickTrackBar, kPOPClickThresholdBox },
+        { kHumTab, kHumGroupBox, kLabel1, kHumTrackBar, kHumBandWidthBox },
+        { kHissTab, kHissGroupBox, kLabel2, kHissTrackBar, kHissDBBox },
+        { kNoiseReductionTab, kGroupBox1, kLabel15, kNoiseThresholdTrackBar, kNoiseThresholdStaticText },
     };
     for (const auto& page : pages) {
         if (page.page != pageRow)
             continue;
         const char* heading = kRows[page.heading].text;
-        page.readout.Attach(windows_[page.readoutRow]);
-        page.slider.Attach(windows_[page.sliderRow]);
         if (!*kRows[page.box].text)
-            windowing::MakeAccessible(windows_[page.box], { ROLE_SYSTEM_GROUPING, heading });
+            windowing::MakeAccessible(rowWindows_[page.box], { ROLE_SYSTEM_GROUPING, heading });
         // A screen reader hears the readout's text, unit included, as the slider's value.
-        windowing::MakeAccessible(page.slider.Handle(), { 0, heading, kSliderEnds, nullptr, page.readout.Handle() });
-    }
-    if (pageRow == kHumTab) {
-        HouseCurrentRadioButton.Attach(windows_[kHouseCurrentRadioButton]);
-        MainsPowerRadioButton.Attach(windows_[kMainsPowerRadioButton]);
+        windowing::MakeAccessible(rowWindows_[page.slider], { 0, heading, kSliderEnds, nullptr, rowWindows_[page.readout] });
     }
     return true;
-}
-
-void TScrubwellUIForm::WireEvents()
-{
-    using windowing::Handler;
-    using Self = TScrubwellUIForm;
-    OnPageChange(EffectsPageControl, Handler::Of<Self, &Self::EffectsPageControlChange>(this));
-    POPClickTrackBar.OnChange(
-        *this, Handler::Of<DialogController, &DialogController::POPClickTrackBarChange>(&controller_));
-    HumTrackBar.OnChange(*this, Handler::Of<DialogController, &DialogController::HumTrackBarChange>(&controller_));
-    HouseCurrentRadioButton.OnClick(
-        *this, Handler::Of<DialogController, &DialogController::HouseCurrentRadioButtonClick>(&controller_));
-    MainsPowerRadioButton.OnClick(
-        *this, Handler::Of<DialogController, &DialogController::MainsPowerRadioButtonClick>(&controller_));
-    HissTrackBar.OnChange(*this, Handler::Of<DialogController, &DialogController::HissTrackBarChange>(&controller_));
-    NoiseThresholdTrackBar.OnChange(
-        *this, Handler::Of<DialogController, &DialogController::NoiseThresholdTrackBarChange>(&controller_));
-    OnClick(OKButton, Handler::Of<Self, &Self::OKButtonClick>(this));
-    OnClick(CancelButton, Handler::Of<Self, &Self::CancelButtonClick>(this));
-    OnClick(HelpButton, Handler::Of<Self, &Self::HelpButtonClick>(this));
 }
 
 int TScrubwellUIForm::ActivePageIndex() const
@@ -135,21 +110,28 @@ bool TScrubwellUIForm::OpenPage(int index)
 
 bool TScrubwellUIForm::EffectsPageControlChange()
 {
-    if (HostWindow)
-        SendMessageA(HostWindow, WM_PAINT, 0, 0);
+    if (links_.hostWindow)
+        SendMessageA(links_.hostWindow, WM_PAINT, 0, 0);
     return true;
+}
+
+bool TScrubwellUIForm::HelpButtonClick()
+{
+    TScrubwellHelpForm* help = links_.help;
+    return !help || !help->Handle() || help->ShowPageHelp(ActivePageIndex());
 }
 
 bool TScrubwellUIForm::BlockWritable() const
 {
-    return !controller_.Block || windowing::HostMemoryAccessible(controller_.Block, sizeof *controller_.Block, true);
+    return !model_.controller.Block
+        || links_.hostMemory(model_.controller.Block, sizeof *model_.controller.Block, true);
 }
 
 bool TScrubwellUIForm::OKButtonClick()
 {
-    if (!controller_.Block)
+    if (!model_.controller.Block)
         return true; // nothing loaded, nothing to store
-    if (!BlockWritable() || !controller_.OKButtonClick())
+    if (!BlockWritable() || !model_.controller.OKButtonClick())
         return false;
     SetModalResult(windowing::kModalOk);
     return true;
@@ -159,7 +141,7 @@ bool TScrubwellUIForm::CancelButtonClick()
 {
     if (!BlockWritable())
         return false;
-    if (controller_.CancelButtonClick())
+    if (model_.controller.CancelButtonClick())
         SetModalResult(windowing::kModalCancel);
     return true;
 }
@@ -183,11 +165,10 @@ bool TScrubwellUIForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam,
         result = 0;
         return true;
     case SCRUBWELL_UM_QUERYLOADED: // UMQueryLoaded
-        result = SettingsLoaded ? 1 : 0;
+        result = *links_.settingsLoaded ? 1 : 0;
         return true;
     case SCRUBWELL_UM_SHOWDIALOG: // UMShowDialog
-        if (ScrubwellUIForm)
-            ScrubwellUIForm->ShowWindowNow();
+        ShowWindowNow();
         result = 0;
         return true;
     default:
@@ -200,8 +181,8 @@ LRESULT TScrubwellUIForm::WMActivateApp(WPARAM wParam, LPARAM lParam)
     const LRESULT result = DefaultProcessing(WM_ACTIVATEAPP, wParam, lParam);
     if (static_cast<int32_t>(wParam) > 0) {
         // The host's window first, so that the dialog ends up above it.
-        if (HostWindow)
-            BringWindowToTop(HostWindow);
+        if (links_.hostWindow)
+            BringWindowToTop(links_.hostWindow);
         SetWindowPos(Handle(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
     }
     return result;

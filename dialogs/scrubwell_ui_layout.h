@@ -7,83 +7,86 @@
 
 namespace scrubwell::main_layout {
 
+using windowing::kCentred;
+using windowing::kDefaultButton;
 using windowing::Kind;
 using windowing::kNoTab;
 using windowing::kOnForm;
+using windowing::kTabStop;
 
 inline constexpr windowing::FontSpec kHeadingFont { "MS Sans Serif", 13, true, false };
 inline constexpr windowing::FontSpec kBodyFont { "MS Sans Serif", 13, false, true };
 
-enum Row {
-    kEffectsPageControl,
-    kPOPClickTab,
-    kBevel1,
-    kLabel5,
-    kPOPClicksLabel,
-    kLabel3,
-    kLabel4,
-    kPOPClickGroupBox,
-    kPOPClickMoreLabel,
-    kPOPClickWeakerLabel,
-    kPOPClickThresholdBox,
-    kPOPClickTrackBar,
-    kHumTab,
-    kBevel2,
-    kLabel1,
-    kLabel6,
-    kLabel7,
-    kHumGroupBox,
-    kHumMoreLabel,
-    kHumLessLabel,
-    kHumBandWidthBox,
-    kHumTrackBar,
-    kHumOptions,
-    kMainsPowerRadioButton,
-    kHouseCurrentRadioButton,
-    kHissTab,
-    kBevel3,
-    kLabel2,
-    kLabel8,
-    kLabel10,
-    kHissGroupBox,
-    kHissMoreLabel,
-    kHissLessLabel,
-    kHissDBBox,
-    kHissTrackBar,
-    kNoiseReductionTab,
-    kBevel4,
-    kLabel12,
-    kLabel13,
-    kLabel15,
-    kLabel14,
-    kGroupBox1,
-    kLabel9,
-    kLabel11,
-    kNoiseThresholdStaticText,
-    kNoiseThresholdTrackBar,
-    kCancelButton,
-    kOKButton,
-    kStereoOptionsPanel,
-    kStereoOptionsGroupBox,
-    kLeftChannelRadioButton,
-    kRightChannelRadioButton,
-    kBothChannelsRadioButton,
-    kEffectOptionGroupBox,
-    kRemovePOPClicksCheckBox,
-    kEliminateHumCheckBox,
-    kReduceHissCheckBox,
-    kNoiseReductionCheckBox,
-    kHelpButton,
-    kRowCount
-};
-
 // clang-format off
+#define SCRUBWELL_MAIN_ROWS(X) \
+    X(EffectsPageControl) \
+    X(POPClickTab) \
+    X(Bevel1) \
+    X(Label5) \
+    X(POPClicksLabel) \
+    X(Label3) \
+    X(Label4) \
+    X(POPClickGroupBox) \
+    X(POPClickMoreLabel) \
+    X(POPClickWeakerLabel) \
+    X(POPClickThresholdBox) \
+    X(POPClickTrackBar) \
+    X(HumTab) \
+    X(Bevel2) \
+    X(Label1) \
+    X(Label6) \
+    X(Label7) \
+    X(HumGroupBox) \
+    X(HumMoreLabel) \
+    X(HumLessLabel) \
+    X(HumBandWidthBox) \
+    X(HumTrackBar) \
+    X(HumOptions) \
+    X(MainsPowerRadioButton) \
+    X(HouseCurrentRadioButton) \
+    X(HissTab) \
+    X(Bevel3) \
+    X(Label2) \
+    X(Label8) \
+    X(Label10) \
+    X(HissGroupBox) \
+    X(HissMoreLabel) \
+    X(HissLessLabel) \
+    X(HissDBBox) \
+    X(HissTrackBar) \
+    X(NoiseReductionTab) \
+    X(Bevel4) \
+    X(Label12) \
+    X(Label13) \
+    X(Label15) \
+    X(Label14) \
+    X(GroupBox1) \
+    X(Label9) \
+    X(Label11) \
+    X(NoiseThresholdStaticText) \
+    X(NoiseThresholdTrackBar) \
+    X(CancelButton) \
+    X(OKButton) \
+    X(StereoOptionsPanel) \
+    X(StereoOptionsGroupBox) \
+    X(LeftChannelRadioButton) \
+    X(RightChannelRadioButton) \
+    X(BothChannelsRadioButton) \
+    X(EffectOptionGroupBox) \
+    X(RemovePOPClicksCheckBox) \
+    X(EliminateHumCheckBox) \
+    X(ReduceHissCheckBox) \
+    X(NoiseReductionCheckBox) \
+    X(HelpButton)
+
+SCRUBWELL_LAYOUT_ROWS(SCRUBWELL_MAIN_ROWS)
+
 inline constexpr windowing::LayoutItem kRows[kRowCount] = {
     { "EffectsPageControl", Kind::kTabControl, kOnForm, { 4, 3, 534, 313 }, "", 0, nullptr, 0, false },
 
     { "POPClickTab", Kind::kPage, kEffectsPageControl, {}, "Remove Pops and Clicks Settings", 0, nullptr, kNoTab, false },
     { "Bevel1", Kind::kBevel, kPOPClickTab, { 93, 10, 430, 247 }, "", 0, nullptr, kNoTab, false },
-    { "Label5", Kind::kLabel, kPOPClickTab, { 100, 13, 419, 25 }, "Pop and Click Removal", SS_CENTER, &kHeadingFont, kNoTab, false },
+    { "Label5", Kind::kLabel, kPOPClickTab, { 100, 13, 419, 25 }, "Pop and Click Removal", kCentred, &kHeadingFont, kNoTab, false },
     { "POPClicksLabel", Kind::kLabel, kPOPClickTab, { 100, 48, 413, 40 },
         "Use this if there are large pops or clicks in your recording.", 0, &kBodyFont, kNoTab, false },
     { "Label3", Kind::kLabel, kPOPClickTab, { 100, 94, 413, 65 },
@@ -95,11 +98,11 @@ inline constexpr windowing::LayoutItem kRows[kRowCount] = {
     { "POPClickMoreLabel", Kind::kLabel, kPOPClickGroupBox, { 27, 15, 0, 0 }, "More", 0, nullptr, kNoTab, false },
     { "POPClickWeakerLabel", Kind::kLabel, kPOPClickGroupBox, { 27, 121, 0, 0 }, "Less", 0, nullptr, kNoTab, false },
     { "POPClickThresholdBox", Kind::kReadout, kPOPClickGroupBox, { 7, 139, 68, 17 }, "", 0, nullptr, 1, false },
-    { "POPClickTrackBar", Kind::kTrackBar, kPOPClickGroupBox, { 29, 32, 26, 90 }, "", 0, nullptr, 0, false },
+    { "POPClickTrackBar", Kind::kTrackBar, kPOPClickGroupBox, { 29, 32, 26, 90 }, "", 0, nullptr, 0, false, 4 },
 
     { "HumTab", Kind::kPage, kEffectsPageControl, {}, "Eliminate Hum Settings", 0, nullptr, kNoTab, false },
     { "Bevel2", Kind::kBevel, kHumTab, { 93, 10, 430, 174 }, "", 0, nullptr, kNoTab, false },
-    { "Label1", Kind::kLabel, kHumTab, { 100, 13, 413, 21 }, "Eliminate Hum", SS_CENTER, &kHeadingFont, kNoTab, false },
+    { "Label1", Kind::kLabel, kHumTab, { 100, 13, 413, 21 }, "Eliminate Hum", kCentred, &kHeadingFont, kNoTab, false },
     { "Label6", Kind::kLabel, kHumTab, { 100, 54, 413, 33 }, "Low pitched hum can come from the power supply.", 0,
         &kBodyFont, kNoTab, false },
     { "Label7", Kind::kLabel, kHumTab, { 100, 97, 413, 67 },
@@ -109,16 +112,16 @@ inline constexpr windowing::LayoutItem kRows[kRowCount] = {
     { "HumMoreLabel", Kind::kLabel, kHumGroupBox, { 27, 15, 0, 0 }, "More", 0, nullptr, kNoTab, false },
     { "HumLessLabel", Kind::kLabel, kHumGroupBox, { 27, 121, 0, 0 }, "Less", 0, nullptr, kNoTab, false },
     { "HumBandWidthBox", Kind::kReadout, kHumGroupBox, { 7, 139, 68, 17 }, "", 0, nullptr, 1, false },
-    { "HumTrackBar", Kind::kTrackBar, kHumGroupBox, { 29, 32, 26, 90 }, "", 0, nullptr, 0, false },
+    { "HumTrackBar", Kind::kTrackBar, kHumGroupBox, { 29, 32, 26, 90 }, "", 0, nullptr, 0, false, 4 },
     { "HumOptions", Kind::kGroupBox, kHumTab, { 93, 185, 431, 74 }, "[ &Frequency ]", 0, nullptr, 1, false },
     { "MainsPowerRadioButton", Kind::kRadioButton, kHumOptions, { 6, 46, 395, 17 }, "50 Hz Mains Power (&Europe and Asia)",
         0, nullptr, 1, false },
     { "HouseCurrentRadioButton", Kind::kRadioButton, kHumOptions, { 6, 21, 395, 17 },
-        "60 Hz House Current (&North America)", 0, nullptr, 0, false },
+        "60 Hz House Current (&North America)", 0, nullptr, 0, false, 0, true },
 
     { "HissTab", Kind::kPage, kEffectsPageControl, {}, "Reduce Hiss Settings", 0, nullptr, kNoTab, false },
     { "Bevel3", Kind::kBevel, kHissTab, { 93, 10, 430, 251 }, "", 0, nullptr, kNoTab, false },
-    { "Label2", Kind::kLabel, kHissTab, { 100, 14, 415, 25 }, "Reduce Hiss", SS_CENTER, &kHeadingFont, kNoTab, false },
+    { "Label2", Kind::kLabel, kHissTab, { 100, 14, 415, 25 }, "Reduce Hiss", kCentred, &kHeadingFont, kNoTab, false },
     { "Label8", Kind::kLabel, kHissTab, { 100, 55, 415, 72 },
         "This will reduce unwanted tape hiss or other high pitch noise in your recording by applying equalization to "
         "the highest bands.", 0, &kBodyFont, kNoTab, false },
@@ -129,7 +132,7 @@ inline constexpr windowing::LayoutItem kRows[kRowCount] = {
     { "HissMoreLabel", Kind::kLabel, kHissGroupBox, { 27, 15, 0, 0 }, "More", 0, nullptr, kNoTab, false },
     { "HissLessLabel", Kind::kLabel, kHissGroupBox, { 27, 121, 0, 0 }, "Less", 0, nullptr, kNoTab, false },
     { "HissDBBox", Kind::kReadout, kHissGroupBox, { 7, 139, 68, 17 }, "", 0, nullptr, 1, false },
-    { "HissTrackBar", Kind::kTrackBar, kHissGroupBox, { 29, 32, 26, 90 }, "", 0, nullptr, 0, false },
+    { "HissTrackBar", Kind::kTrackBar, kHissGroupBox, { 29, 32, 26, 90 }, "", 0, nullptr, 0, false, 100 },
 
     { "NoiseReductionTab", Kind::kPage, kEffectsPageControl, {}, "Noise Gate Settings", 0, nullptr, kNoTab, false },
     { "Bevel4", Kind::kBevel, kNoiseReductionTab, { 155, 10, 367, 247 }, "", 0, nullptr, kNoTab, false },
@@ -138,7 +141,7 @@ inline constexpr windowing::LayoutItem kRows[kRowCount] = {
         "reduces the ones that are likely to be noise.", 0, nullptr, kNoTab, false },
     { "Label13", Kind::kLabel, kNoiseReductionTab, { 162, 116, 354, 40 },
         "You control the amount of sound to be removed by moving the slider at the left. ", 0, nullptr, kNoTab, false },
-    { "Label15", Kind::kLabel, kNoiseReductionTab, { 162, 14, 350, 19 }, "Noise Gate", SS_CENTER, &kHeadingFont, kNoTab,
+    { "Label15", Kind::kLabel, kNoiseReductionTab, { 162, 14, 350, 19 }, "Noise Gate", kCentred, &kHeadingFont, kNoTab,
         false },
     { "Label14", Kind::kLabel, kNoiseReductionTab, { 162, 159, 354, 72 },
         "At the higher settings it will remove more sound, but it's likely that most of the sound it removes will be "
@@ -149,10 +152,10 @@ inline constexpr windowing::LayoutItem kRows[kRowCount] = {
     { "Label9", Kind::kLabel, kGroupBox1, { 53, 13, 0, 0 }, "More", 0, nullptr, kNoTab, false },
     { "Label11", Kind::kLabel, kGroupBox1, { 53, 112, 0, 0 }, "Less", 0, nullptr, kNoTab, false },
     { "NoiseThresholdStaticText", Kind::kReadout, kGroupBox1, { 6, 77, 39, 17 }, "000", 0, nullptr, 1, false },
-    { "NoiseThresholdTrackBar", Kind::kTrackBar, kGroupBox1, { 56, 29, 26, 83 }, "", 0, nullptr, 0, false },
+    { "NoiseThresholdTrackBar", Kind::kTrackBar, kGroupBox1, { 56, 29, 26, 83 }, "", 0, nullptr, 0, false, 100 },
 
     { "CancelButton", Kind::kPushButton, kOnForm, { 210, 416, 120, 24 }, "Cancel", 0, nullptr, 3, false },
-    { "OKButton", Kind::kPushButton, kOnForm, { 85, 416, 120, 24 }, "&Start Processing", BS_DEFPUSHBUTTON, nullptr, 2,
+    { "OKButton", Kind::kPushButton, kOnForm, { 85, 416, 120, 24 }, "&Start Processing", kDefaultButton, nullptr, 2,
         false },
     { "StereoOptionsPanel", Kind::kPanel, kOnForm, { 4, 319, 534, 94 }, "", 0, nullptr, 1, false },
     { "StereoOptionsGroupBox", Kind::kGroupBox, kStereoOptionsPanel, { 317, 2, 213, 85 }, "[ Stereo &Options ]", 0,
@@ -162,11 +165,11 @@ inline constexpr windowing::LayoutItem kRows[kRowCount] = {
     { "RightChannelRadioButton", Kind::kRadioButton, kStereoOptionsGroupBox, { 3, 62, 206, 17 },
         "Apply to &Right Channel Only", 0, nullptr, 2, false },
     { "BothChannelsRadioButton", Kind::kRadioButton, kStereoOptionsGroupBox, { 3, 20, 206, 17 },
-        "Apply to &Both Channels", 0, nullptr, 0, false },
+        "Apply to &Both Channels", 0, nullptr, 0, false, 0, true },
     { "EffectOptionGroupBox", Kind::kGroupBox, kStereoOptionsPanel, { 3, 2, 313, 85 }, "[ E&ffect Options ]", 0, nullptr,
         0, false },
     { "RemovePOPClicksCheckBox", Kind::kCheckBox, kEffectOptionGroupBox, { 4, 21, 186, 17 }, "Remove &Pops and Clicks",
-        WS_TABSTOP, nullptr, 0, false },
+        kTabStop, nullptr, 0, false },
     { "EliminateHumCheckBox", Kind::kCheckBox, kEffectOptionGroupBox, { 192, 23, 116, 17 }, "Eliminate H&um", 0, nullptr,
         1, false },
     { "ReduceHissCheckBox", Kind::kCheckBox, kEffectOptionGroupBox, { 192, 60, 115, 17 }, "Reduce H&iss", 0, nullptr, 3,
@@ -176,5 +179,6 @@ inline constexpr windowing::LayoutItem kRows[kRowCount] = {
     { "HelpButton", Kind::kPushButton, kOnForm, { 334, 416, 120, 24 }, "&Help", 0, nullptr, 4, false },
 };
 // clang-format on
+static_assert(windowing::RowsNamed(kRows, kRowNames, kRowCount), "the rows in the order of their enum");
 
 } // namespace scrubwell::main_layout

@@ -1,15 +1,15 @@
 // The library's two exported functions.
-#include "exports/scrubwell_effect.h"
+#include "contract/scrubwell_effect.h"
 
 #include <atomic>
 #include <cstring>
 
 #include "block/block_stamp.h"
 #include "block/common.h"
+#include "exports/dpi_context.h"
+#include "exports/host_memory.h"
 #include "session/dialog_session.h"
 #include "settings/floating_point_scope.h"
-#include "windowing/dpi_context.h"
-#include "windowing/host_memory.h"
 
 namespace {
 
@@ -50,7 +50,7 @@ private:
 bool WriteText(char* buffer, const char* text)
 {
     const size_t size = std::strlen(text) + 1;
-    if (!windowing::HostMemoryAccessible(buffer, size, true))
+    if (!HostMemoryAccessible(buffer, size, true))
         return false;
     std::memcpy(buffer, text, size);
     return true;
@@ -65,7 +65,7 @@ extern "C" int32_t SCRUBWELL_API GetEffectInfo(
         return SCRUBWELL_BAD_ARGUMENT;
     // In order; what was written before an output that cannot be stays written.
     if (!WriteText(effectName, kEffectName) || !WriteText(secondName, kEffectName) || !WriteText(iconFile, kIconFile)
-        || !WriteText(engineFile, kEngineFile) || !windowing::HostMemoryAccessible(blockSize, sizeof *blockSize, true))
+        || !WriteText(engineFile, kEngineFile) || !HostMemoryAccessible(blockSize, sizeof *blockSize, true))
         return SCRUBWELL_INFO_FAILED;
     *blockSize = SCRUBWELL_BLOCK_SIZE;
     return SCRUBWELL_OK;
@@ -77,21 +77,21 @@ extern "C" int32_t SCRUBWELL_API ShowEffectDialog(
     if (!block || !parent)
         return SCRUBWELL_BAD_ARGUMENT;
     // For the whole session, and back to the host's on every path out.
-    const windowing::GdiScaledDpiScope dpi;
+    const GdiScaledDpiScope dpi;
     const CallInProgress inProgress;
     if (!inProgress.Taken())
         return SCRUBWELL_DIALOG_FAILED;
     // The host's floating-point state comes back on every path; the library
     // sets its own only around its arithmetic.
     const SavedFloatingPointState hostState;
-    if (!windowing::HostMemoryAccessible(block, sizeof *block, true))
+    if (!HostMemoryAccessible(block, sizeof *block, true))
         return SCRUBWELL_DIALOG_FAILED;
     StampBlock(*block, waveFormat);
-    const int32_t session = RunDialogSession(parent, block);
+    const int32_t session = RunDialogSession(parent, block, HostMemoryAccessible);
     if (session != kSessionCompleted)
         return session;
     // The host may have taken the block away while the dialog ran.
-    if (!windowing::HostMemoryAccessible(&block->DialogOutcome, sizeof block->DialogOutcome, false))
+    if (!HostMemoryAccessible(&block->DialogOutcome, sizeof block->DialogOutcome, false))
         return SCRUBWELL_DIALOG_FAILED;
     return block->DialogOutcome == kOutcomeAccepted ? SCRUBWELL_OK : block->DialogOutcome;
 }

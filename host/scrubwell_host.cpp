@@ -17,7 +17,7 @@
 
 #include "blocktool/block_commands.h"
 #include "blocktool/block_file.h"
-#include "exports/scrubwell_effect.h"
+#include "contract/scrubwell_effect.h"
 #include "host/screenshot.h"
 #include "host/text_file.h"
 

@@ -34,19 +34,21 @@ public:
 
 } // namespace
 
-int32_t RunDialogSession(void* parent, TEffectParamBlock* block)
+int32_t RunDialogSession(
+    void* parent, TEffectParamBlock* block, bool (*hostMemory)(const void* address, size_t size, bool writable))
 {
     SessionDialogs dialogs;
-    dialogs.main = new (std::nothrow) TScrubwellUIForm();
-    if (!dialogs.main)
-        return kSessionNoDialog;
-    ScrubwellUIForm = dialogs.main;
-    dialogs.main->SetParentWindow(static_cast<HWND>(parent));
     HostWindow = static_cast<HWND>(parent);
     dialogs.help = new (std::nothrow) TScrubwellHelpForm();
     if (!dialogs.help)
         return kSessionNoDialog;
     ScrubwellHelpForm = dialogs.help;
+    dialogs.main
+        = new (std::nothrow) TScrubwellUIForm(MainFormLinks { HostWindow, dialogs.help, &SettingsLoaded, hostMemory });
+    if (!dialogs.main)
+        return kSessionNoDialog;
+    ScrubwellUIForm = dialogs.main;
+    dialogs.main->SetParentWindow(HostWindow);
     // Both windows exist before the block is touched: a dialog that cannot be
     // created leaves the block as the host stamped it.
     if (!dialogs.main->Create())
@@ -58,8 +60,10 @@ int32_t RunDialogSession(void* parent, TEffectParamBlock* block)
 
     MarkNotAccepted(*block);
     DialogController& controller = dialogs.main->Controller();
-    // A failed load stops at once.
-    if (!controller.Load(block))
+    // A failed load stops at once; the defaults it set count.
+    const bool loaded = controller.Load(block);
+    SettingsLoaded = SettingsLoaded || controller.DefaultsSet();
+    if (!loaded)
         return kSessionFailed;
     if (!dialogs.main->OpenPage(LastPageIndex))
         return kSessionFailed;

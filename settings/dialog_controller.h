@@ -4,8 +4,8 @@
 #pragma once
 
 #include "block/effect_param_block.h"
-#include "settings/effect_controls.h"
-#include "settings/short_text.h"
+#include "controls/control_interfaces.h"
+#include "controls/short_text.h"
 
 namespace scrubwell {
 
@@ -36,9 +36,6 @@ struct EffectControls {
     ToggleControl& RightChannelRadioButton;
     ToggleControl& BothChannelsRadioButton;
 };
-
-// Library-wide: true once any dialog has loaded settings; never cleared.
-extern bool SettingsLoaded;
 
 class DialogController {
 public:
@@ -81,6 +78,8 @@ public:
 
     // The parameter block of the current session; not owned.
     TEffectParamBlock* Block = nullptr;
+    // True once a load has set the defaults, whatever came after.
+    bool DefaultsSet() const { return defaultsSet_; }
 
 private:
     // A readout: the value in number text, then the unit. A block's double is
@@ -93,6 +92,7 @@ private:
 
     EffectControls c_;
     ShortText decimalSeparator_;
+    bool defaultsSet_ = false;
 };
 
 } // namespace scrubwell

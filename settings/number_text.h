@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "settings/short_text.h"
+#include "controls/short_text.h"
 
 namespace scrubwell {
 

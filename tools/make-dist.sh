@@ -44,7 +44,7 @@ ship "${objcopy[x64]}" "$build/x64/bin/scrubwell-block.exe" x64
 ship objcopy "$build/native/bin/scrubwell-block" linux
 
 cp "$build/x64/package/README.md" LICENSE CHANGELOG.md "$root/"
-cp exports/scrubwell_effect.h block/effect_param_block.h "$root/include/"
+cp contract/scrubwell_effect.h block/effect_param_block.h "$root/include/"
 cp docs/host-guide.md "$root/docs/"
 cp samples/linked_host.c samples/loading_host.c samples/CMakeLists.txt "$root/samples/"
 cp package/ScrubwellConfig.cmake "$build/x64/package/ScrubwellConfigVersion.cmake" "$root/lib/cmake/Scrubwell/"

@@ -346,33 +346,6 @@ void MakeAccessible(HWND control, const AccessibleText& text)
         SetWindowLongPtrA(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(SubclassProcedure)));
 }
 
-LONG ControlRole(const char* className, DWORD style)
-{
-    if (lstrcmpiA(className, TRACKBAR_CLASSA) == 0)
-        return ROLE_SYSTEM_SLIDER;
-    if (lstrcmpiA(className, WC_TABCONTROLA) == 0)
-        return ROLE_SYSTEM_PAGETABLIST;
-    if (lstrcmpiA(className, "Button") != 0)
-        return 0;
-    switch (style & BS_TYPEMASK) {
-    case BS_PUSHBUTTON:
-    case BS_DEFPUSHBUTTON:
-        return ROLE_SYSTEM_PUSHBUTTON;
-    case BS_CHECKBOX:
-    case BS_AUTOCHECKBOX:
-    case BS_3STATE:
-    case BS_AUTO3STATE:
-        return ROLE_SYSTEM_CHECKBUTTON;
-    case BS_RADIOBUTTON:
-    case BS_AUTORADIOBUTTON:
-        return ROLE_SYSTEM_RADIOBUTTON;
-    case BS_GROUPBOX:
-        return ROLE_SYSTEM_GROUPING;
-    default:
-        return 0;
-    }
-}
-
 void NotifyValueChanged(HWND control)
 {
     NotifyWinEvent(EVENT_OBJECT_VALUECHANGE, control, OBJID_CLIENT, CHILDID_SELF);

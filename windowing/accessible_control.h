@@ -28,11 +28,6 @@ struct AccessibleText {
 // their standard objects.
 void MakeAccessible(HWND control, const AccessibleText& text);
 
-// The role of a standard control of that class and style, where Wine's
-// standard object gives a generic one (push button, check box, radio button,
-// group box, slider, tab strip); 0 for the others.
-LONG ControlRole(const char* className, DWORD style);
-
 // Tells screen readers that control's value changed.
 void NotifyValueChanged(HWND control);
 

@@ -8,11 +8,6 @@ bool IsButtonChecked(HWND button)
     return SendMessageA(button, BM_GETCHECK, 0, 0) == BST_CHECKED;
 }
 
-void SetButtonCheck(HWND button, bool checked)
-{
-    SendMessageA(button, BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
-}
-
 // The first window of window's group: the nearest at or before it with WS_GROUP.
 HWND GroupStart(HWND window)
 {
@@ -34,33 +29,9 @@ HWND NextInGroup(HWND window)
 
 } // namespace
 
-bool CheckBox::Checked() const
-{
-    return IsButtonChecked(handle_);
-}
-
-bool CheckBox::SetChecked(bool checked)
-{
-    SetButtonCheck(handle_, checked);
-    return true;
-}
-
 bool RadioButton::Checked() const
 {
     return IsButtonChecked(handle_);
-}
-
-bool RadioButton::SetChecked(bool checked)
-{
-    const bool wasChecked = Checked();
-    if (checked) {
-        for (HWND sibling = GroupStart(handle_); sibling; sibling = NextInGroup(sibling))
-            if (sibling != handle_ && IsRadioButton(sibling))
-                SetButtonCheck(sibling, false);
-    }
-    SetButtonCheck(handle_, checked);
-    UpdateGroupTabStops(handle_);
-    return !(checked && !wasChecked) || NotifyChanged();
 }
 
 bool RadioButton::IsRadioButton(HWND window)

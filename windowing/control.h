@@ -26,11 +26,6 @@ public:
     void SetFont(HFONT font) const { SendMessageA(handle_, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE); }
 
 protected:
-    // Tells the form that the program changed this control, so that the form
-    // raises, right here, the event Win32 does not send for programmatic
-    // changes; false when the event's handler failed.
-    bool NotifyChanged() const;
-
     HWND handle_ = nullptr;
 };
 

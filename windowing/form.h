@@ -1,15 +1,22 @@
 // Form: a dialog window (DefDlgProc underneath, so the dialog manager gives
-// tab order, default button and focus keeping), its controls' events, its
-// fonts, and a modal run on the calling thread. Nothing in here throws: a
-// failure is a result, and a failed event handler ends the modal run.
+// tab order, default button and focus keeping), made from a layout table,
+// with its events, its fonts and a modal run on the calling thread. Nothing
+// in here throws: a failure is a result, and a failed event handler ends the
+// modal run. The form's jobs live in files of their own: form.cpp (lifetime
+// and dispatch), modal_loop.cpp, events.cpp, keyboard_navigation.cpp,
+// layout_builder.cpp.
 #pragma once
 
 #include <windows.h>
 
-#include "windowing/control.h"
+#include "controls/control_state.h"
+#include "windowing/control_window.h"
+#include "windowing/decorations.h"
+#include "windowing/events.h"
+#include "windowing/font_cache.h"
 #include "windowing/layout.h"
+#include "windowing/layout_plan.h"
 #include "windowing/tab_control.h"
-#include "windowing/track_bar.h"
 
 namespace scrubwell::windowing {
 
@@ -19,24 +26,8 @@ inline constexpr int kModalOk = 1;
 inline constexpr int kModalCancel = 2;
 inline constexpr int kModalFailed = -1; // an event handler failed
 
-// An event handler: a member function that returns false when it failed,
-// bound to its object.
-class Handler {
-public:
-    Handler() = default;
-    template <class Object, bool (Object::*Method)()> static Handler Of(Object* object)
-    {
-        Handler handler;
-        handler.object_ = object;
-        handler.call_ = [](void* self) { return (static_cast<Object*>(self)->*Method)(); };
-        return handler;
-    }
-    bool operator()() const { return !call_ || call_(object_); }
-
-private:
-    void* object_ = nullptr;
-    bool (*call_)(void*) = nullptr;
-};
+// A row's control ID: fixed by the row, whatever order windows are made in.
+inline constexpr int kFirstControlId = 100;
 
 class Form {
 public:
@@ -71,23 +62,15 @@ public:
     void ShowWindowNow();
 
     // Events
-    void OnClick(const Control& control, Handler handler); // push button clicked, radio button newly checked
-    void OnSliderChange(const TrackBar& slider, Handler handler);
-    void OnPageChange(const TabControl& tabs, Handler handler); // user page changes only
-
-    // The program changed control (a slider's range or position, a radio
-    // button newly checked): raises its event as user input would; false when
-    // the handler failed, which also ends the modal run.
-    bool ControlChanged(HWND control);
-    // Runs a handler for a control that has no window yet; a failure ends
-    // the modal run.
-    bool RunHandler(const Handler& handler);
+    // Runs row's handler for event, if the table has one; false when it
+    // failed, which also ends the modal run.
+    bool Raise(int row, Event event);
     // Selects a page as the program does (no change event), making its
     // windows first if it has never been shown; false when they could not be
     // made, which also ends the modal run.
     bool ShowPage(const TabControl& tabs, int index);
     // Draws the panels and bevels that lie in window (the form or a page).
-    void PaintDecorations(HWND window, HDC dc) const;
+    void PaintDecorations(HWND window, HDC dc) const { decorations_.Paint(window, dc); }
     // The form whose window this is, or null.
     static Form* OfWindow(HWND window);
 
@@ -101,7 +84,11 @@ protected:
         int left, top; // otherwise here, on the screen
         bool keyPreview;
     };
-    explicit Form(const Design& design);
+    // rows: the layout, with the windows by row in windows (0 for panels and
+    // bevels and for rows not made yet); handlers: the dialog's event table.
+    // All belong to the derived form.
+    Form(const Design& design, const LayoutItem* rows, int rowCount, HWND* windows, const EventHandler* handlers,
+        int handlerCount);
 
     // Builds the layout; runs once, right after the native window exists.
     // False when something could not be created.
@@ -118,70 +105,45 @@ protected:
     virtual HWND FirstFocus();
     // Form-specific keyboard handling before the dialog manager; true consumes.
     virtual bool PreviewKey(const MSG& message);
-
-    LRESULT DefaultProcessing(UINT message, WPARAM wParam, LPARAM lParam);
-
-    // The rows the form is made from, and for each its window: 0 for panels
-    // and bevels, which are drawn, and for rows not made yet. Both arrays
-    // belong to the derived form; at most kMaxRows rows.
-    void UseLayout(const LayoutItem* rows, int count, HWND* windows);
-    // Makes, in tab order, the windows of the form's rows that lie on no page
-    // and are not later rows; with kLaterRows, the later rows; with a page's
-    // row, the rows on that page. Children get ids in creation order; fonts
-    // belong to the form and are deleted with its window. False when a window
-    // or font could not be made, or the layout has more than kMaxRows rows.
-    static constexpr int kLaterRows = -2;
-    bool CreateRows(int root = kOnForm);
-    // The row whose window this is, or -1.
-    int RowOf(HWND window) const;
     // The windows of a page's rows have just been made, before it is first
     // shown; false when what the form adds to them failed.
     virtual bool PageCreated(int pageRow);
-    HFONT Font(const FontSpec& wanted);
-    HFONT FormFont() { return Font(formFont_); }
-    static constexpr int kMaxRows = 64;
+
+    LRESULT DefaultProcessing(UINT message, WPARAM wParam, LPARAM lParam);
+
+    // Makes the windows of one batch of rows (layout_plan.h): kOnForm, the
+    // dialog's own; kLaterRows, those made when the form asks; a page's row,
+    // that page's. Fonts belong to the form and are deleted with its window.
+    // False when a window or font could not be made.
+    bool MakeRows(int batch);
+    // The row whose window this is, or -1.
+    int RowOf(HWND window) const;
+    // state is row's: its window, once made, is a view of it, and its change
+    // event is the row's in the handler table.
+    void BindState(int row, ControlState& state);
 
 private:
-    struct Binding {
-        enum Kind { kClick, kSlider, kPage } kind;
-        HWND control;
-        Handler handler;
-        int lastPosition;
-    };
-    struct FontEntry {
-        FontSpec request;
-        HFONT font;
-    };
-    struct Decoration {
-        HWND window;
-        RECT bounds;
-        UINT edge;
-    };
-    static constexpr int kMaxBindings = 16;
-    static constexpr int kMaxFonts = 6;
-    static constexpr int kMaxDecorations = 8;
-
-    void Bind(HWND control, Binding::Kind kind, Handler handler, int position);
-    Binding* FindBinding(HWND control);
+    // form.cpp
     LRESULT Dispatch(UINT message, WPARAM wParam, LPARAM lParam);
     bool Command(HWND control, WORD code);
+    void WindowGone();
+    // events.cpp
     bool SliderMoved(HWND slider);
-    // Runs the control's handler of that kind; a failure ends the modal run.
-    bool Raise(HWND control, Binding::Kind kind);
+    void HandlerFailed();
+    static bool StateChanged(void* form, int row);
+    // modal_loop.cpp
+    void FocusFirstControl();
+    // keyboard_navigation.cpp
     bool PreviewMessage(MSG& message);
+    LRESULT NextDialogControl(WPARAM wParam, LPARAM lParam);
     bool MoveFocusToNeighbour(HWND focus, bool previous);
     bool SwitchPage(bool previous);
     bool Mnemonic(WPARAM character);
-    // The windows of the rows whose parent as designed is parent, in tab
-    // order, as far as they are shown; their count.
     int ChildrenOf(int parent, HWND* windows, int capacity) const;
-    int PageOf(int row) const;
-    HWND CreateRow(int row, HWND parent, const Rect& bounds, bool startsGroup);
+    // layout_builder.cpp
+    HWND MakeRow(const PlannedRow& planned, HWND parent);
     bool PreparePage(HWND page);
     bool PrepareActivePages();
-    void WindowGone();
-    void FocusFirstControl();
-    void HandlerFailed();
 
     Design design_;
     FontSpec formFont_ { "MS Sans Serif", 11, false, false };
@@ -192,17 +154,17 @@ private:
     bool running_ = false;
     bool creationFailed_ = false;
     bool handlerFailed_ = false;
-    int nextId_ = 100;
-    Binding bindings_[kMaxBindings] = {};
-    int bindingCount_ = 0;
-    FontEntry fonts_[kMaxFonts] = {};
-    int fontCount_ = 0;
-    const LayoutItem* rows_ = nullptr;
-    HWND* windows_ = nullptr;
-    int rowCount_ = 0;
+    EventTable events_;
+    FontCache fonts_;
+    Decorations decorations_;
+    const LayoutItem* rows_;
+    HWND* windows_;
+    int rowCount_;
+    LayoutPlan plan_;
+    ControlState* states_[kMaxRows] = {};
+    ControlWindow views_[kMaxRows];
     unsigned long long pagesMade_ = 0; // by row
-    Decoration decorations_[kMaxDecorations] = {};
-    int decorationCount_ = 0;
+    bool laterRowsMade_ = false;
 };
 
 } // namespace scrubwell::windowing

@@ -1,7 +1,7 @@
 // The user's locale settings that the readouts use.
 #pragma once
 
-#include "settings/short_text.h"
+#include "controls/short_text.h"
 
 namespace scrubwell::windowing {
 

@@ -31,13 +31,20 @@ RECT TabControl::PageArea() const
     return area;
 }
 
-void TabControl::AddPage(const char* caption, HWND page) const
+void TabControl::InsertTab(int index, const char* caption) const
 {
     TCITEMA item {};
     item.mask = TCIF_TEXT | TCIF_PARAM;
     item.pszText = const_cast<char*>(caption);
+    SendMessageA(handle_, TCM_INSERTITEMA, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item));
+}
+
+void TabControl::SetPage(int index, HWND page) const
+{
+    TCITEMA item {};
+    item.mask = TCIF_PARAM;
     item.lParam = reinterpret_cast<LPARAM>(page);
-    SendMessageA(handle_, TCM_INSERTITEMA, static_cast<WPARAM>(PageCount()), reinterpret_cast<LPARAM>(&item));
+    SendMessageA(handle_, TCM_SETITEMA, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item));
 }
 
 void TabControl::SelectPage(int index) const

@@ -19,7 +19,9 @@ public:
     RECT PageArea() const; // the display area, in the control's client coordinates
 
     // Operations
-    void AddPage(const char* caption, HWND page) const;
+    // A tab at index, its page to come.
+    void InsertTab(int index, const char* caption) const;
+    void SetPage(int index, HWND page) const;
     // Selects a page as the program does: no change event.
     void SelectPage(int index) const;
     // Shows the active page and hides the others; the form calls it after a

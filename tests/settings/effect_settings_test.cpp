@@ -6,7 +6,7 @@
 #include <cstring>
 #include <limits>
 
-#include "settings/dialog_model.h"
+#include "dialogs/dialog_model.h"
 
 namespace {
 
@@ -41,14 +41,14 @@ TEST(DialogController, ZeroBlockLoadsWithDefaults)
     EXPECT_FALSE(s.model.ReduceHissCheckBox.Checked());
     EXPECT_FALSE(s.model.NoiseReductionCheckBox.Checked());
     EXPECT_EQ(10, s.model.POPClickTrackBar.Position());
-    EXPECT_EQ("2500", s.model.POPClickThresholdBox.text);
+    EXPECT_EQ("2500", std::string(s.model.POPClickThresholdBox.Text()));
     EXPECT_EQ(4, s.model.HumTrackBar.Position());
-    EXPECT_EQ("0.1 Octaves", s.model.HumBandWidthBox.text);
+    EXPECT_EQ("0.1 Octaves", std::string(s.model.HumBandWidthBox.Text()));
     EXPECT_TRUE(s.model.HouseCurrentRadioButton.Checked());
     EXPECT_EQ(100, s.model.HissTrackBar.Position());
-    EXPECT_EQ("0 dB", s.model.HissDBBox.text);
+    EXPECT_EQ("0 dB", std::string(s.model.HissDBBox.Text()));
     EXPECT_EQ(50, s.model.NoiseThresholdTrackBar.Position());
-    EXPECT_EQ("50", s.model.NoiseThresholdStaticText.text);
+    EXPECT_EQ("50", std::string(s.model.NoiseThresholdStaticText.Text()));
 
     // What the load wrote, and nothing else.
     TEffectParamBlock expected = ZeroBlock();
@@ -152,16 +152,16 @@ TEST(DialogController, MonoFormatsDisableTheStereoOptionsButKeepTheChoice)
         TEffectParamBlock block = ZeroBlock(channels);
         block.LeftOnlyChosen = 1;
         Session s(block);
-        EXPECT_FALSE(s.model.StereoOptionsGroupBox.enabled);
-        EXPECT_FALSE(s.model.LeftChannelRadioButton.enabled);
-        EXPECT_FALSE(s.model.BothChannelsRadioButton.enabled);
+        EXPECT_FALSE(s.model.StereoOptionsGroupBox.Enabled());
+        EXPECT_FALSE(s.model.LeftChannelRadioButton.Enabled());
+        EXPECT_FALSE(s.model.BothChannelsRadioButton.Enabled());
         EXPECT_TRUE(s.model.LeftChannelRadioButton.Checked());
         s.Accept();
         EXPECT_EQ(1, s.block.LeftOnlyChosen);
         EXPECT_EQ(1, s.block.ChannelCode);
     }
     Session stereo(ZeroBlock(65535));
-    EXPECT_TRUE(stereo.model.StereoOptionsGroupBox.enabled);
+    EXPECT_TRUE(stereo.model.StereoOptionsGroupBox.Enabled());
 }
 
 TEST(DialogController, ToolSwitchesMustBeExactlyOne)
@@ -203,17 +203,17 @@ TEST(DialogController, SlidersCheckTheirToolsButTheBlockDecidesAtLoad)
     EXPECT_FALSE(s.model.RemovePOPClicksCheckBox.Checked());
     s.model.POPClickTrackBar.SetPosition(3);
     EXPECT_TRUE(s.model.RemovePOPClicksCheckBox.Checked());
-    EXPECT_EQ("1800", s.model.POPClickThresholdBox.text);
+    EXPECT_EQ("1800", std::string(s.model.POPClickThresholdBox.Text()));
     s.model.HumTrackBar.SetPosition(1);
     EXPECT_TRUE(s.model.EliminateHumCheckBox.Checked());
-    EXPECT_EQ("0.4 Octaves", s.model.HumBandWidthBox.text);
-    EXPECT_EQ("1", s.model.Hint.text);
+    EXPECT_EQ("0.4 Octaves", std::string(s.model.HumBandWidthBox.Text()));
+    EXPECT_EQ("1", std::string(s.model.Hint.Text()));
     s.model.HissTrackBar.SetPosition(33);
     EXPECT_TRUE(s.model.ReduceHissCheckBox.Checked());
-    EXPECT_EQ("-26.8 dB", s.model.HissDBBox.text);
+    EXPECT_EQ("-26.8 dB", std::string(s.model.HissDBBox.Text()));
     s.model.NoiseThresholdTrackBar.SetPosition(25);
     EXPECT_TRUE(s.model.NoiseReductionCheckBox.Checked());
-    EXPECT_EQ("75", s.model.NoiseThresholdStaticText.text);
+    EXPECT_EQ("75", std::string(s.model.NoiseThresholdStaticText.Text()));
 
     s.model.EliminateHumCheckBox.SetChecked(false);
     s.model.MainsPowerRadioButton.SetChecked(true);
@@ -244,7 +244,7 @@ TEST(DialogController, PopClickThresholdsAreCorrectedAndReadOut)
         Session s(block);
         EXPECT_EQ(c.afterLoad, s.block.ClickThreshold) << c.threshold;
         EXPECT_EQ(c.position, s.model.POPClickTrackBar.Position()) << c.threshold;
-        EXPECT_EQ(c.readout, s.model.POPClickThresholdBox.text) << c.threshold;
+        EXPECT_EQ(c.readout, std::string(s.model.POPClickThresholdBox.Text())) << c.threshold;
         EXPECT_EQ(5, s.block.ClickPresetA1);
         s.Accept();
         EXPECT_EQ(c.stored, s.block.ClickThreshold) << c.threshold;
@@ -287,7 +287,7 @@ TEST(DialogController, HumFieldsAreCorrectedAndTheButtonsFollowTheWords)
         EXPECT_EQ(c.position, s.model.HumTrackBar.Position());
         EXPECT_EQ(c.sixtyChecked, s.model.HouseCurrentRadioButton.Checked());
         EXPECT_EQ(!c.sixtyChecked, s.model.MainsPowerRadioButton.Checked());
-        EXPECT_EQ(c.readout, s.model.HumBandWidthBox.text);
+        EXPECT_EQ(c.readout, std::string(s.model.HumBandWidthBox.Text()));
         s.Accept();
         EXPECT_EQ(c.storedFrequency, s.block.HumFrequency);
         EXPECT_EQ(c.storedWidth, s.block.HumWidthOctaves);
@@ -323,7 +323,7 @@ TEST(DialogController, HissGainsLoadToTheSliderAndTheStoreReplacesThem)
         block.EqGainDb[3] = -6.0; // a curve on the lower bands does not survive a store
         Session s(block);
         EXPECT_EQ(c.position, s.model.HissTrackBar.Position());
-        EXPECT_EQ(c.readout, s.model.HissDBBox.text);
+        EXPECT_EQ(c.readout, std::string(s.model.HissDBBox.Text()));
         EXPECT_EQ(-6.0, s.block.EqGainDb[3]) << "the load leaves the gains alone";
         s.Accept();
         EXPECT_EQ(c.storedTop, s.block.EqGainDb[9]);

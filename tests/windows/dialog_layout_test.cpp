@@ -62,6 +62,11 @@ TEST_F(DialogLayoutTest, EveryControlStandsWhereTheLayoutPutsItInTabOrder)
         ASSERT_TRUE(d.ShowEveryPage());
         const std::vector<HWND> windows = MatchLayout(main_layout::kRows, main_layout::kRowCount, d.dialog, d.Tabs());
         ExpectLayoutTabOrder(main_layout::kRows, main_layout::kRowCount, windows, d.dialog);
+        // The design lets the sliders' lower labels touch them, and two texts of the noise gate.
+        using namespace main_layout;
+        ExpectInsideAndApart(kRows, kRowCount, windows,
+            { { kPOPClickWeakerLabel, kPOPClickTrackBar }, { kHumLessLabel, kHumTrackBar },
+                { kHissLessLabel, kHissTrackBar }, { kLabel12, kLabel13 } });
         d.Click(d.Button("Cancel"));
     });
 }

@@ -7,7 +7,7 @@
 #include <limits>
 #include <vector>
 
-#include "settings/dialog_model.h"
+#include "dialogs/dialog_model.h"
 #include "tests/windows/dialog_driver.h"
 
 namespace {

@@ -4,27 +4,21 @@
 #include <cstring>
 #include <string>
 
+#include "dialogs/help_texts.h"
 #include "dialogs/scrubwell_help_layout.h"
 #include "tests/windows/dialog_driver.h"
 #include "tests/windows/layout_check.h"
 
 namespace {
 
-constexpr char kTutorialsLine[] = "For more information, please go to our tutorials section at :";
 constexpr char kAddress[] = "https://www.kestrune.com/howto/";
 
-std::vector<std::string> Lines(const std::string& text)
+// What a page's help shows: its text, then the address as a line of its own.
+std::string Expected(int page)
 {
-    std::vector<std::string> lines(1);
-    for (size_t i = 0; i < text.size(); ++i) {
-        if (text.compare(i, 2, "\r\n") == 0) {
-            lines.emplace_back();
-            ++i;
-        } else {
-            lines.back() += text[i];
-        }
-    }
-    return lines;
+    const char* texts[] = { scrubwell::kPopClickHelpText, scrubwell::kHumHelpText, scrubwell::kHissHelpText,
+        scrubwell::kNoiseGateHelpText };
+    return std::string(texts[page]) + "\r\n" + kAddress;
 }
 
 struct HelpView {
@@ -80,10 +74,15 @@ TEST_F(HelpDialogTest, WindowHasItsDesignedPlaceSizeAndNoTitleBarButtons)
         const std::vector<HWND> windows
             = MatchLayout(layout::kRows, layout::kRowCount, help, nullptr, { layout::kHelpLabel }); // the tool's title
         ExpectLayoutTabOrder(layout::kRows, layout::kRowCount, windows, help);
+        using layout::kHissMemo, layout::kHumMemo, layout::kNoiseReductionMemo, layout::kPOPClickMemo;
+        ExpectInsideAndApart(layout::kRows, layout::kRowCount, windows,
+            { { kHumMemo, kHissMemo }, { kHumMemo, kPOPClickMemo }, { kHumMemo, kNoiseReductionMemo },
+                { kHissMemo, kPOPClickMemo }, { kHissMemo, kNoiseReductionMemo },
+                { kPOPClickMemo, kNoiseReductionMemo } });
         EXPECT_EQ(GetWindow(help, GW_CHILD), windows[layout::kHelpLabel]) << "the title first";
-        for (int memo : { layout::kHumMemo, layout::kHissMemo, layout::kPOPClickMemo, layout::kNoiseReductionMemo })
+        for (int box : { layout::kHumMemo, layout::kHissMemo, layout::kPOPClickMemo, layout::kNoiseReductionMemo })
             EXPECT_EQ(ES_MULTILINE | ES_READONLY | WS_VSCROLL,
-                GetWindowLongA(windows[static_cast<size_t>(memo)], GWL_STYLE)
+                GetWindowLongA(windows[static_cast<size_t>(box)], GWL_STYLE)
                     & (ES_MULTILINE | ES_READONLY | WS_VSCROLL));
         d.Click(d.Button("&Close", help));
         DialogDriver::WaitUntil([&] { return !IsWindowVisible(help); });
@@ -91,59 +90,27 @@ TEST_F(HelpDialogTest, WindowHasItsDesignedPlaceSizeAndNoTitleBarButtons)
     });
 }
 
-TEST_F(HelpDialogTest, EachPageShowsItsOwnTextUnderItsTitle)
+TEST_F(HelpDialogTest, EachPageShowsItsOwnTextUnderItsTitleWithTheAddressOnce)
 {
-    Run([](DialogDriver& d) {
-        const struct {
-            const char* title;
-            size_t lines;
-        } pages[]
-            = { { "Pop and Click Removal", 28 }, { "Eliminate Hum", 21 }, { "Reduce Hiss", 20 }, { "Noise Gate", 8 } };
-        for (int page = 0; page < 4; ++page) {
-            SCOPED_TRACE(pages[page].title);
-            ASSERT_TRUE(d.GoToPage(page));
-            const HWND help = d.OpenHelp();
-            ASSERT_TRUE(help);
-            EXPECT_EQ("Kestrune Scrubwell", DialogDriver::Text(help));
-            EXPECT_EQ(d.dialog, GetWindow(help, GW_OWNER));
-            EXPECT_FALSE(IsWindowEnabled(d.dialog)) << "the main dialog waits for the help";
-            const HelpView view = Look(help);
-            EXPECT_EQ(pages[page].title, view.title);
-            EXPECT_EQ(1, view.visibleTexts);
-            const auto lines = Lines(DialogDriver::Text(view.text));
-            ASSERT_EQ(pages[page].lines + 1, lines.size());
-            EXPECT_EQ(kTutorialsLine, lines[pages[page].lines - 1]);
-            EXPECT_EQ(kAddress, lines.back());
-            d.Click(d.Button("&Close", help));
-            EXPECT_TRUE(DialogDriver::WaitUntil([&] { return !IsWindowVisible(help); }));
-            EXPECT_TRUE(IsWindowEnabled(d.dialog));
-        }
-        d.Click(d.Button("Cancel"));
-    });
-}
-
-TEST_F(HelpDialogTest, TheAddressIsAppendedOncePerTextAndSession)
-{
+    // Twice in a session and in two sessions: the address is added once.
     for (int session = 0; session < 2; ++session) {
         Run([](DialogDriver& d) {
-            ASSERT_TRUE(d.GoToPage(1));
-            for (int showing = 0; showing < 2; ++showing) {
-                const HWND help = d.OpenHelp();
-                const auto lines = Lines(DialogDriver::Text(Look(help).text));
-                EXPECT_EQ(22u, lines.size()) << "showing " << showing;
-                EXPECT_EQ(kAddress, lines[21]);
-                EXPECT_EQ(kTutorialsLine, lines[20]);
-                d.Click(d.Button("&Close", help));
-                DialogDriver::WaitUntil([&] { return !IsWindowVisible(help); });
-            }
-            // Pop and click, then hiss, then pop and click again.
-            for (int page : { 0, 2, 0 }) {
+            const char* titles[] = { "Pop and Click Removal", "Eliminate Hum", "Reduce Hiss", "Noise Gate" };
+            for (int page : { 0, 1, 2, 3, 1, 0 }) {
+                SCOPED_TRACE(titles[page]);
                 ASSERT_TRUE(d.GoToPage(page));
                 const HWND help = d.OpenHelp();
-                const std::string text = DialogDriver::Text(Look(help).text);
-                EXPECT_EQ(text.find(kAddress), text.rfind(kAddress)) << "page " << page;
+                ASSERT_TRUE(help);
+                EXPECT_EQ("Kestrune Scrubwell", DialogDriver::Text(help));
+                EXPECT_EQ(d.dialog, GetWindow(help, GW_OWNER));
+                EXPECT_FALSE(IsWindowEnabled(d.dialog)) << "the main dialog waits for the help";
+                const HelpView view = Look(help);
+                EXPECT_EQ(titles[page], view.title);
+                EXPECT_EQ(1, view.visibleTexts) << "the other texts hidden";
+                EXPECT_EQ(Expected(page), DialogDriver::Text(view.text));
                 d.Click(d.Button("&Close", help));
-                DialogDriver::WaitUntil([&] { return !IsWindowVisible(help); });
+                EXPECT_TRUE(DialogDriver::WaitUntil([&] { return !IsWindowVisible(help); }));
+                EXPECT_TRUE(IsWindowEnabled(d.dialog));
             }
             d.Click(d.Button("Cancel"));
         });

@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "tests/windows/dialog_driver.h"
+#include "windowing/control_kinds.h"
 
 #include <commctrl.h>
 
@@ -43,7 +44,7 @@ std::vector<HWND> MatchLayout(
     for (int row = 0; row < count; ++row) {
         const LayoutItem& item = rows[row];
         // Pages are the tab control's items; panels and bevels are drawn.
-        const char* className = scrubwell::windowing::WindowClassOf(item.kind);
+        const char* className = scrubwell::windowing::KindOf(item.kind).className;
         if (!className || item.kind == Kind::kPage)
             continue;
         SCOPED_TRACE(item.name);
@@ -82,7 +83,8 @@ std::vector<HWND> MatchLayout(
             EXPECT_GT(r.right - r.left, 10) << "sized to its text";
         }
         const LONG style = GetWindowLongA(window, GWL_STYLE);
-        EXPECT_EQ(item.style, static_cast<DWORD>(style) & item.style);
+        const DWORD extra = scrubwell::windowing::ExtraStyleOf(item);
+        EXPECT_EQ(extra, static_cast<DWORD>(style) & extra);
         if (item.kind != Kind::kTextBox) { // the help shows one of its texts at a time
             EXPECT_EQ(item.kind != Kind::kReadout, (style & WS_VISIBLE) != 0);
         }
@@ -123,5 +125,59 @@ void ExpectLayoutTabOrder(const LayoutItem* rows, int count, const std::vector<H
                 EXPECT_GT(place(b), place(a)) << rows[b].name << " after its frame";
                 EXPECT_LE(place(b), place(a) + inside) << rows[b].name << " right after its frame";
             }
+    }
+}
+
+namespace {
+
+RECT ScreenRect(HWND window)
+{
+    RECT r;
+    GetWindowRect(window, &r);
+    return r;
+}
+
+RECT ClientOnScreen(HWND window)
+{
+    RECT r;
+    GetClientRect(window, &r);
+    MapWindowPoints(window, nullptr, reinterpret_cast<POINT*>(&r), 2);
+    return r;
+}
+
+bool Inside(const RECT& inner, const RECT& outer)
+{
+    return inner.left >= outer.left && inner.top >= outer.top && inner.right <= outer.right
+        && inner.bottom <= outer.bottom;
+}
+
+bool Within(const LayoutItem* rows, int row, int frame)
+{
+    for (int parent = rows[row].parent; parent != kOnForm; parent = rows[parent].parent)
+        if (parent == frame)
+            return true;
+    return false;
+}
+
+} // namespace
+
+void ExpectInsideAndApart(const LayoutItem* rows, int count, const std::vector<HWND>& windows,
+    std::initializer_list<std::pair<int, int>> designed)
+{
+    for (int a = 0; a < count; ++a) {
+        const HWND window = windows[static_cast<size_t>(a)];
+        if (!window)
+            continue;
+        EXPECT_TRUE(Inside(ScreenRect(window), ClientOnScreen(GetParent(window))))
+            << rows[a].name << " inside its parent's client area";
+        for (int b = a + 1; b < count; ++b) {
+            const HWND other = windows[static_cast<size_t>(b)];
+            if (!other || GetParent(other) != GetParent(window) || Within(rows, a, b) || Within(rows, b, a)
+                || std::count(designed.begin(), designed.end(), std::make_pair(a, b)))
+                continue;
+            RECT overlap;
+            const RECT ra = ScreenRect(window), rb = ScreenRect(other);
+            EXPECT_FALSE(IntersectRect(&overlap, &ra, &rb)) << rows[a].name << " and " << rows[b].name << " overlap";
+        }
     }
 }

@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <initializer_list>
+#include <utility>
 #include <vector>
 
 #include "windowing/layout.h"
@@ -21,3 +22,10 @@ std::vector<HWND> MatchLayout(const scrubwell::windowing::LayoutItem* rows, int 
 // tab order follow it, and what lies inside a group box follows its frame.
 void ExpectLayoutTabOrder(
     const scrubwell::windowing::LayoutItem* rows, int count, const std::vector<HWND>& windows, HWND root);
+
+// What a wrong number in the table breaks: every window inside its parent's
+// client area, and no two sibling windows overlapping, except a group box and
+// what lies in it, and the pairs of rows in designed, which the design lets
+// overlap. (Pages fill the display area: their own test.)
+void ExpectInsideAndApart(const scrubwell::windowing::LayoutItem* rows, int count, const std::vector<HWND>& windows,
+    std::initializer_list<std::pair<int, int>> designed);

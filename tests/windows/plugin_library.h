@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "exports/scrubwell_effect.h"
+#include "contract/scrubwell_effect.h"
 
 using GetEffectInfoFunction = decltype(&GetEffectInfo);
 using ShowEffectDialogFunction = decltype(&ShowEffectDialog);

@@ -1,9 +1,9 @@
 // A session that does what a test scripts, in place of the dialogs.
 #include <cstring>
 
-#include "exports/scrubwell_effect.h"
+#include "contract/scrubwell_effect.h"
 #include "session/dialog_session.h"
-#include "windowing/dpi_context.h"
+#include "exports/dpi_context.h"
 
 namespace {
 
@@ -46,14 +46,14 @@ extern "C" int32_t NestedCallResult(TEffectParamBlock* out)
 }
 
 // A SetThreadDpiAwarenessContext in place of user32's; null: user32's again.
-extern "C" void SubstituteDpiContextFunction(scrubwell::windowing::GdiScaledDpiScope::SetContextFunction function)
+extern "C" void SubstituteDpiContextFunction(scrubwell::GdiScaledDpiScope::SetContextFunction function)
 {
-    scrubwell::windowing::SubstituteSetThreadDpiAwarenessContext(function);
+    scrubwell::SubstituteSetThreadDpiAwarenessContext(function);
 }
 
 namespace scrubwell {
 
-int32_t RunDialogSession(void* parent, TEffectParamBlock* block)
+int32_t RunDialogSession(void* parent, TEffectParamBlock* block, bool (*)(const void*, size_t, bool))
 {
     ++callCount;
     if (script.spoilFloatingPoint) {

@@ -5,10 +5,10 @@
 
 #include <cstddef>
 
-namespace scrubwell::windowing {
+namespace scrubwell {
 
 // True when every byte of [address, address + size) lies in committed pages
 // that can be read and, with writable, written; guard pages do not count.
 bool HostMemoryAccessible(const void* address, size_t size, bool writable);
 
-} // namespace scrubwell::windowing
+} // namespace scrubwell

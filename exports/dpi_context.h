@@ -4,7 +4,7 @@
 
 #include <windows.h>
 
-namespace scrubwell::windowing {
+namespace scrubwell {
 
 // The dialogs are designed in pixels at 96 DPI. While this lives, the calling
 // thread runs in DPI_AWARENESS_CONTEXT_UNAWARE_GDISCALED, so that Windows
@@ -34,4 +34,4 @@ private:
 void SubstituteSetThreadDpiAwarenessContext(GdiScaledDpiScope::SetContextFunction function);
 #endif
 
-} // namespace scrubwell::windowing
+} // namespace scrubwell

@@ -1,8 +1,8 @@
-#include "windowing/dpi_context.h"
+#include "exports/dpi_context.h"
 
 #include <cstdint>
 
-namespace scrubwell::windowing {
+namespace scrubwell {
 namespace {
 
 // DPI_AWARENESS_CONTEXT_UNAWARE_GDISCALED; the headers define it only for
@@ -47,4 +47,4 @@ GdiScaledDpiScope::~GdiScaledDpiScope()
         setContext_(previous_);
 }
 
-} // namespace scrubwell::windowing
+} // namespace scrubwell

@@ -1,13 +1,11 @@
 // Tool selection and channel choice, and the routines that load and store the whole block.
-#include "block/common.h"
 #include "settings/dialog_controller.h"
+#include "block/common.h"
 #include "settings/fault_point.h"
 #include "settings/floating_point_scope.h"
 #include "settings/number_text.h"
 
 namespace scrubwell {
-
-bool SettingsLoaded = false;
 
 namespace {
 
@@ -70,7 +68,7 @@ bool DialogController::SetDefaults(TEffectParamBlock* block)
     if ((block->LeftOnlyChosen & 0xFF) == 0 && (block->RightOnlyChosen & 0xFF) == 0 && (block->BothChosen & 0xFF) == 0)
         block->BothChosen = 1;
     block->EffectFlags = 0;
-    SettingsLoaded = true;
+    defaultsSet_ = true;
     return true;
 }
 

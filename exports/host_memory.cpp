@@ -1,10 +1,10 @@
-#include "windowing/host_memory.h"
+#include "exports/host_memory.h"
 
 #include <windows.h>
 
 #include <cstdint>
 
-namespace scrubwell::windowing {
+namespace scrubwell {
 namespace {
 
 constexpr DWORD kReadable = PAGE_READONLY | PAGE_READWRITE | PAGE_WRITECOPY | PAGE_EXECUTE_READ | PAGE_EXECUTE_READWRITE
@@ -35,4 +35,4 @@ bool HostMemoryAccessible(const void* address, size_t size, bool writable)
     return true;
 }
 
-} // namespace scrubwell::windowing
+} // namespace scrubwell

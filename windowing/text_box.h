@@ -1,11 +1,11 @@
-// Memo: a read-only, multi-line, word-wrapping text box.
+// TextBox: a read-only, multi-line, word-wrapping text box.
 #pragma once
 
 #include "windowing/control.h"
 
 namespace scrubwell::windowing {
 
-class Memo : public Control {
+class TextBox : public Control {
 public:
     using Control::Control;
 

@@ -1,11 +1,11 @@
-#include "windowing/memo.h"
+#include "windowing/text_box.h"
 
 #include <cstring>
 #include <new>
 
 namespace scrubwell::windowing {
 
-bool Memo::SetText(const char* text, const char* lastLine) const
+bool TextBox::SetText(const char* text, const char* lastLine) const
 {
     constexpr char kLineBreak[] = "\r\n";
     const size_t textLength = std::strlen(text);

@@ -1,0 +1,32 @@
+// FontCache: the fonts of one form, made once per spec and deleted together
+// when the form's window goes.
+#pragma once
+
+#include <windows.h>
+
+#include "windowing/layout.h"
+
+namespace scrubwell::windowing {
+
+class FontCache {
+public:
+    FontCache() = default;
+    FontCache(const FontCache&) = delete;
+    FontCache& operator=(const FontCache&) = delete;
+    ~FontCache() { Clear(); }
+
+    // The font for spec; 0 when it could not be made or the cache is full.
+    HFONT Get(const FontSpec& spec);
+    void Clear();
+
+private:
+    static constexpr int kCapacity = 6;
+    struct Entry {
+        FontSpec spec;
+        HFONT font;
+    };
+    Entry entries_[kCapacity] = {};
+    int count_ = 0;
+};
+
+} // namespace scrubwell::windowing
