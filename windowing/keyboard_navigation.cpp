@@ -30,6 +30,13 @@ LONG ButtonType(HWND window)
     return GetWindowLongA(window, GWL_STYLE) & BS_TYPEMASK;
 }
 
+bool IsReadOnlyText(HWND window)
+{
+    char className[8];
+    return GetClassNameA(window, className, sizeof className) && lstrcmpiA(className, "Edit") == 0
+        && (GetWindowLongA(window, GWL_STYLE) & ES_READONLY);
+}
+
 // Push buttons, check boxes and radio buttons: the controls the arrow keys move between.
 bool IsFocusableButton(HWND window)
 {
@@ -147,9 +154,28 @@ LRESULT Form::NextDialogControl(WPARAM wParam, LPARAM lParam)
 {
     // Tab and Shift+Tab: the next tab stop in this form's own order.
     if (!LOWORD(lParam))
-        if (const HWND next = NeighbourTabStop(handle_, GetFocus(), wParam != 0))
-            return DefDlgProcA(handle_, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(next), TRUE);
-    return DefDlgProcA(handle_, WM_NEXTDLGCTL, wParam, lParam);
+        if (const HWND next = NeighbourTabStop(handle_, GetFocus(), wParam != 0)) {
+            wParam = reinterpret_cast<WPARAM>(next);
+            lParam = TRUE;
+        }
+    // The dialog manager selects the whole text of a text box it gives the
+    // focus to (also when the window is activated), which scrolls a long
+    // read-only text to its end: such a text stays where its reader left it,
+    // and starts at its top.
+    const HWND target = LOWORD(lParam) ? reinterpret_cast<HWND>(wParam) : nullptr;
+    if (!target || !IsReadOnlyText(target))
+        return DefDlgProcA(handle_, WM_NEXTDLGCTL, wParam, lParam);
+    DWORD start = 0, end = 0;
+    SendMessageA(target, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+    LRESULT top = SendMessageA(target, EM_GETFIRSTVISIBLELINE, 0, 0);
+    if (start == 0 && end == static_cast<DWORD>(GetWindowTextLengthA(target))) {
+        end = 0;
+        top = 0;
+    }
+    const LRESULT result = DefDlgProcA(handle_, WM_NEXTDLGCTL, wParam, lParam);
+    SendMessageA(target, EM_SETSEL, start, end);
+    SendMessageA(target, EM_LINESCROLL, 0, top - SendMessageA(target, EM_GETFIRSTVISIBLELINE, 0, 0));
+    return result;
 }
 
 bool Form::PreviewMessage(MSG& message)

@@ -108,6 +108,10 @@ TEST_F(HelpDialogTest, EachPageShowsItsOwnTextUnderItsTitleWithTheAddressOnce)
                 EXPECT_EQ(titles[page], view.title);
                 EXPECT_EQ(1, view.visibleTexts) << "the other texts hidden";
                 EXPECT_EQ(Expected(page), DialogDriver::Text(view.text));
+                DWORD start = 1, end = 1;
+                SendMessageA(view.text, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+                EXPECT_EQ(0, SendMessageA(view.text, EM_GETFIRSTVISIBLELINE, 0, 0)) << "read from its top";
+                EXPECT_EQ(0u, end) << "nothing selected";
                 d.Click(d.Button("&Close", help));
                 EXPECT_TRUE(DialogDriver::WaitUntil([&] { return !IsWindowVisible(help); }));
                 EXPECT_TRUE(IsWindowEnabled(d.dialog));

@@ -64,7 +64,8 @@ TEST(ResourceTest, LoadingAndUnloadingTheLibraryTakesNoMemory)
     const SIZE_T before = PrivateBytes();
     cycles(400);
     const SIZE_T after = PrivateBytes();
-    std::printf("400 loads: private memory %zu -> %zu KiB\n", before / 1024, after / 1024);
+    std::printf("400 loads: private memory %lu -> %lu KiB\n", static_cast<unsigned long>(before / 1024),
+        static_cast<unsigned long>(after / 1024));
     // Some 4 KiB a cycle would be 1600 KiB; the allowance is for the heap's own rounding.
     EXPECT_LE(after, before + 64 * 1024) << "private memory grew";
 }
