@@ -1,0 +1,35 @@
+#!/usr/bin/env bash
+# Provisions the guest's unpacked tree on this machine instead of in a first
+# boot: runs provision.sh (debootstrap's second stage and the 32-bit Wine
+# prefix) in a chroot of the tree, since these x86-64 kernels run i386
+# programs themselves. The chroot runs in private mount and process
+# namespaces: the mounts made of /proc, /sys, /tmp and the share, and any
+# process a package's script leaves behind, end with it. A policy-rc.d keeps
+# packages from starting services; provision.sh removes it.
+# Exits with 3, leaving the tree to the first boot, when this machine cannot
+# run the tree's programs.
+# Usage: provision-in-chroot.sh ROOT SHARE_DIR   (SHARE_DIR holds entry.sh)
+set -euo pipefail
+root=$1
+share=$(cd "$2" && pwd)
+env=(/usr/bin/env -i HOME=/root TERM=dumb LANG=C.UTF-8
+  PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin)
+unshare --mount --propagation private --pid --fork --kill-child \
+  chroot "$root" "${env[@]}" /bin/true 2>/dev/null || exit 3
+
+for d in proc sys dev tmp share; do
+  [ -L "$root/$d" ] && rm -f "$root/$d"
+  mkdir -p "$root/$d"
+done
+printf '#!/bin/sh\nexit 101\n' >"$root/usr/sbin/policy-rc.d"
+chmod 755 "$root/usr/sbin/policy-rc.d"
+# shellcheck disable=SC2016 # expanded by the inner shell
+unshare --mount --propagation private --pid --fork --kill-child /bin/sh -c '
+  root=$1 share=$2
+  shift 2
+  mount --bind "$share" "$root/share" &&
+    mount -t tmpfs -o mode=1777 tmpfs "$root/tmp" &&
+    mount -t proc proc "$root/proc" &&
+    mkdir -p "$root/dev/shm" && mount -t tmpfs -o mode=1777 tmpfs "$root/dev/shm" &&
+    exec chroot "$root" "$@" /bin/sh /share/entry.sh' \
+  sh "$root" "$share" "${env[@]}" 2>&1 | tee "$share/console.log"
