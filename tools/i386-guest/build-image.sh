@@ -5,7 +5,7 @@
 # (debootstrap's second stage and the 32-bit Wine prefix) in a chroot of the
 # tree, and a raw ext4 image made from the tree. Where this machine cannot run
 # i386 programs, provision.sh runs in a first boot of the guest instead, under
-# full-system emulation (17 minutes and more).
+# full-system emulation, which is far slower.
 # Does nothing when the image is in the cache already.
 # Usage: build-image.sh [IMAGE_DIR]   (default: what image-dir.sh prints)
 set -euo pipefail
