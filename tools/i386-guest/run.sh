@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Runs SHARE_DIR/run-list in the i386 guest (see guest-run.sh) and prints the
 # guest's console. Builds the guest image first when the cache has none for
-# this recipe (about 17 minutes). The guest gets at most SECONDS.
+# this recipe (a few minutes). The guest gets at most SECONDS.
 # Usage: run.sh SHARE_DIR SECONDS
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
@@ -9,7 +9,7 @@ share=$1
 seconds=$2
 image=$("$here/image-dir.sh")
 if [ ! -f "$image/base.img" ]; then
-  echo "i386 guest: no image for this recipe in the cache; building $image (about 17 minutes)"
+  echo "i386 guest: no image for this recipe in the cache; building $image (a few minutes)"
   start=$(date +%s)
   "$here/build-image.sh" "$image"
   echo "i386 guest: image built in $(($(date +%s) - start)) s"
