@@ -20,6 +20,19 @@ bool IsTextBox(HWND window)
     return GetClassNameA(window, className, sizeof className) && lstrcmpiA(className, "Edit") == 0;
 }
 
+constexpr windowing::FormDesign HelpDesign()
+{
+    windowing::FormDesign design {};
+    design.style = WS_POPUP | WS_CAPTION; // no close box: only "Close" ends it
+    design.clientWidth = 494;
+    design.clientHeight = 362;
+    design.centred = false;
+    design.left = 279;
+    design.top = 185;
+    design.keyPreview = false;
+    return design;
+}
+
 } // namespace
 
 constexpr windowing::EventHandler TScrubwellHelpForm::kHandlers[] = {
@@ -28,8 +41,7 @@ constexpr windowing::EventHandler TScrubwellHelpForm::kHandlers[] = {
 };
 
 TScrubwellHelpForm::TScrubwellHelpForm()
-    : Form(
-        Design { WS_POPUP | WS_CAPTION, 494, 362, false, 279, 185, false }, kRows, kRowCount, rowWindows_, kHandlers, 1)
+    : Form(HelpDesign(), kRows, kRowCount, rowWindows_, kHandlers, 1)
 {
     static_assert(windowing::HandlersFit(TScrubwellHelpForm::kHandlers, 1), "one handler a row, in row order");
     static_assert(kRowCount <= windowing::kMaxRows, "the form's capacity of rows");

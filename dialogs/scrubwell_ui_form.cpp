@@ -41,9 +41,25 @@ constexpr windowing::EventHandler TScrubwellUIForm::kHandlers[] = {
 };
 constexpr int TScrubwellUIForm::kHandlerCount = sizeof kHandlers / sizeof *kHandlers;
 
+namespace {
+
+constexpr windowing::FormDesign MainDesign()
+{
+    windowing::FormDesign design {};
+    design.style = WS_POPUP | WS_CAPTION | WS_SYSMENU;
+    design.clientWidth = 540;
+    design.clientHeight = 443;
+    design.centred = true;
+    design.left = 250; // where it stood if it were not centred
+    design.top = 130;
+    design.keyPreview = true;
+    return design;
+}
+
+} // namespace
+
 TScrubwellUIForm::TScrubwellUIForm(const MainFormLinks& links)
-    : Form(Design { WS_POPUP | WS_CAPTION | WS_SYSMENU, 540, 443, true, 250, 130, true }, kRows, kRowCount, rowWindows_,
-        kHandlers, kHandlerCount)
+    : Form(MainDesign(), kRows, kRowCount, rowWindows_, kHandlers, kHandlerCount)
     , links_(links)
     , model_(windowing::UserDecimalSeparator().c_str())
 {
@@ -88,7 +104,8 @@ bool TScrubwellUIForm::PageCreated(int pageRow)
         if (!*kRows[page.box].text)
             windowing::MakeAccessible(rowWindows_[page.box], { ROLE_SYSTEM_GROUPING, heading });
         // A screen reader hears the readout's text, unit included, as the slider's value.
-        windowing::MakeAccessible(rowWindows_[page.slider], { 0, heading, kSliderEnds, nullptr, rowWindows_[page.readout] });
+        windowing::MakeAccessible(
+            rowWindows_[page.slider], { 0, heading, kSliderEnds, nullptr, rowWindows_[page.readout] });
     }
     return true;
 }

@@ -26,7 +26,7 @@ HWND FindChildById(HWND parent, int id)
 
 } // namespace
 
-Form::Form(const Design& design, const LayoutItem* rows, int rowCount, HWND* windows, const EventHandler* handlers,
+Form::Form(const FormDesign& design, const LayoutItem* rows, int rowCount, HWND* windows, const EventHandler* handlers,
     int handlerCount)
     : design_(design)
     , rows_(rows)

@@ -29,6 +29,15 @@ inline constexpr int kModalFailed = -1; // an event handler failed
 // A row's control ID: fixed by the row, whatever order windows are made in.
 inline constexpr int kFirstControlId = 100;
 
+// A form's own window as designed.
+struct FormDesign {
+    DWORD style;
+    int clientWidth, clientHeight;
+    bool centred; // at the centre of the desktop when shown
+    int left, top; // otherwise here, on the screen
+    bool keyPreview;
+};
+
 class Form {
 public:
     virtual ~Form();
@@ -77,17 +86,10 @@ public:
     static LRESULT CALLBACK WindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
 protected:
-    struct Design {
-        DWORD style;
-        int clientWidth, clientHeight;
-        bool centred; // at the centre of the desktop when shown
-        int left, top; // otherwise here, on the screen
-        bool keyPreview;
-    };
     // rows: the layout, with the windows by row in windows (0 for panels and
     // bevels and for rows not made yet); handlers: the dialog's event table.
     // All belong to the derived form.
-    Form(const Design& design, const LayoutItem* rows, int rowCount, HWND* windows, const EventHandler* handlers,
+    Form(const FormDesign& design, const LayoutItem* rows, int rowCount, HWND* windows, const EventHandler* handlers,
         int handlerCount);
 
     // Builds the layout; runs once, right after the native window exists.
@@ -145,7 +147,7 @@ private:
     bool PreparePage(HWND page);
     bool PrepareActivePages();
 
-    Design design_;
+    FormDesign design_;
     FontSpec formFont_ { "MS Sans Serif", 11, false, false };
     HWND handle_ = nullptr;
     HWND parent_ = nullptr;
