@@ -59,19 +59,18 @@ void TScrubwellHelpForm::FormCreate()
 
 bool TScrubwellHelpForm::CreateControls()
 {
-    if (SCRUBWELL_FAULT_POINT("help window") || !MakeRows(windowing::kOnForm))
-        return false;
-    HelpLabel = windowing::StaticText(rowWindows_[kHelpLabel]);
-    CloseButton = windowing::PushButton(rowWindows_[kCloseButton]);
-    return true;
+    // The controls are made at the first showing: until then nobody sees them.
+    return !SCRUBWELL_FAULT_POINT("help window") && MakeRows(windowing::kOnForm);
 }
 
-bool TScrubwellHelpForm::CreateTextBoxes()
+bool TScrubwellHelpForm::CreateShownControls()
 {
     if (HumMemo.Handle())
         return true;
     if (!MakeRows(windowing::kLaterRows))
         return false;
+    HelpLabel = windowing::StaticText(rowWindows_[kHelpLabel]);
+    CloseButton = windowing::PushButton(rowWindows_[kCloseButton]);
     HumMemo = windowing::TextBox(rowWindows_[kHumMemo]);
     HissMemo = windowing::TextBox(rowWindows_[kHissMemo]);
     POPClickMemo = windowing::TextBox(rowWindows_[kPOPClickMemo]);
@@ -85,7 +84,7 @@ bool TScrubwellHelpForm::CreateTextBoxes()
 
 bool TScrubwellHelpForm::ShowPageHelp(int page)
 {
-    if (!CreateTextBoxes())
+    if (!CreateShownControls())
         return false;
     const struct {
         windowing::TextBox& text;

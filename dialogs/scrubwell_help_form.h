@@ -16,10 +16,10 @@ class TScrubwellHelpForm : public windowing::Form {
 public:
     TScrubwellHelpForm();
 
-    // The four text boxes, made on the first showing: they are most of what
-    // this dialog costs, and their texts are filled when first shown. False
-    // when one could not be made.
-    bool CreateTextBoxes();
+    // The title, the four text boxes and "Close", made on the first showing:
+    // no one sees them before, and the texts are filled when first shown.
+    // False when one could not be made.
+    bool CreateShownControls();
     // Shows the help of a page of the main dialog (0 pop and click, 1 hum,
     // 2 hiss, 3 noise gate) modally, its text from the top and the others
     // hidden; false when it failed.

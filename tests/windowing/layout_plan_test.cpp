@@ -48,7 +48,7 @@ TEST(LayoutPlan, PlacesEachRowInTheWindowThatHoldsIt)
         { mainPlan, main::kHelpButton, kOnForm, { 334, 416, 120, 24 }, kOnForm, false, false },
         { mainPlan, main::kHumMoreLabel, main::kHumTab, { 30, 19, 0, 0 }, main::kHumTab, false, true },
         { helpPlan, help::kHumMemo, kOnForm, { 14, 48, 465, 273 }, kLaterRows, false, false },
-        { helpPlan, help::kCloseButton, kOnForm, { 189, 333, 115, 25 }, kOnForm, false, false },
+        { helpPlan, help::kCloseButton, kOnForm, { 189, 333, 115, 25 }, kLaterRows, false, false },
     };
     for (const auto& c : cases) {
         const PlannedRow* planned = Find(c.plan, c.row);
