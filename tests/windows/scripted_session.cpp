@@ -2,8 +2,8 @@
 #include <cstring>
 
 #include "contract/scrubwell_effect.h"
-#include "session/dialog_session.h"
 #include "exports/dpi_context.h"
+#include "session/dialog_session.h"
 
 namespace {
 
