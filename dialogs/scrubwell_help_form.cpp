@@ -14,12 +14,6 @@ namespace {
 
 using namespace help_layout;
 
-bool IsTextBox(HWND window)
-{
-    char className[8];
-    return GetClassNameA(window, className, sizeof className) && lstrcmpiA(className, "Edit") == 0;
-}
-
 constexpr windowing::FormDesign HelpDesign()
 {
     windowing::FormDesign design {};
@@ -138,9 +132,9 @@ bool TScrubwellHelpForm::PreviewKey(const MSG& message)
     case VK_ESCAPE:
         return true; // no cancel button and no key handler: nothing happens
     case VK_RETURN:
-        return IsTextBox(message.hwnd); // the text box takes the key and does nothing with it
+        return windowing::IsReadOnlyTextBox(message.hwnd); // the text box takes the key and does nothing with it
     case VK_TAB:
-        if (!IsTextBox(message.hwnd) || GetKeyState(VK_CONTROL) < 0)
+        if (!windowing::IsReadOnlyTextBox(message.hwnd) || GetKeyState(VK_CONTROL) < 0)
             return false;
         SendMessageA(Handle(), WM_NEXTDLGCTL, GetKeyState(VK_SHIFT) < 0, FALSE);
         return true;

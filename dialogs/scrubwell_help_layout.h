@@ -13,7 +13,7 @@ using windowing::kNoTab;
 using windowing::kOnForm;
 using windowing::kTabStop;
 
-inline constexpr windowing::FontSpec kTitleFont { "MS Sans Serif", 16, true, false };
+inline constexpr windowing::FontStyle kTitleFont { "MS Sans Serif", 16, true, false };
 
 // clang-format off
 #define SCRUBWELL_HELP_ROWS(X) \

@@ -14,8 +14,8 @@ using windowing::kNoTab;
 using windowing::kOnForm;
 using windowing::kTabStop;
 
-inline constexpr windowing::FontSpec kHeadingFont { "MS Sans Serif", 13, true, false };
-inline constexpr windowing::FontSpec kBodyFont { "MS Sans Serif", 13, false, true };
+inline constexpr windowing::FontStyle kHeadingFont { "MS Sans Serif", 13, true, false };
+inline constexpr windowing::FontStyle kBodyFont { "MS Sans Serif", 13, false, true };
 
 // clang-format off
 #define SCRUBWELL_MAIN_ROWS(X) \

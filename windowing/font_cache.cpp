@@ -4,19 +4,19 @@
 
 namespace scrubwell::windowing {
 
-HFONT FontCache::Get(const FontSpec& spec)
+HFONT FontCache::Get(const FontStyle& style)
 {
     for (int i = 0; i < count_; ++i)
-        if (entries_[i].spec == spec)
+        if (entries_[i].style == style)
             return entries_[i].font;
     if (count_ == kCapacity)
         return nullptr;
-    const HFONT font = CreateFontA(-spec.height, 0, 0, 0, spec.bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE,
+    const HFONT font = CreateFontA(-style.height, 0, 0, 0, style.bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE,
         DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-        (spec.fixedPitch ? FIXED_PITCH : DEFAULT_PITCH) | FF_DONTCARE, spec.face);
+        (style.fixedPitch ? FIXED_PITCH : DEFAULT_PITCH) | FF_DONTCARE, style.face);
     if (!font)
         return nullptr;
-    entries_[count_++] = Entry { spec, font };
+    entries_[count_++] = Entry { style, font };
     CountLive(&LiveObjects::fonts, 1);
     return font;
 }

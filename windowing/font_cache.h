@@ -1,4 +1,4 @@
-// FontCache: the fonts of one form, made once per spec and deleted together
+// FontCache: the fonts of one form, made once per style and deleted together
 // when the form's window goes.
 #pragma once
 
@@ -15,14 +15,14 @@ public:
     FontCache& operator=(const FontCache&) = delete;
     ~FontCache() { Clear(); }
 
-    // The font for spec; 0 when it could not be made or the cache is full.
-    HFONT Get(const FontSpec& spec);
+    // The font for style; 0 when it could not be made or the cache is full.
+    HFONT Get(const FontStyle& style);
     void Clear();
 
 private:
     static constexpr int kCapacity = 6;
     struct Entry {
-        FontSpec spec;
+        FontStyle style;
         HFONT font;
     };
     Entry entries_[kCapacity] = {};

@@ -148,7 +148,7 @@ private:
     bool PrepareActivePages();
 
     FormDesign design_;
-    FontSpec formFont_ { "MS Sans Serif", 11, false, false };
+    FontStyle formFont_ { "MS Sans Serif", 11, false, false };
     HWND handle_ = nullptr;
     HWND parent_ = nullptr;
     const char* caption_ = "";

@@ -18,6 +18,7 @@
 
 #include "windowing/buttons.h"
 #include "windowing/form.h"
+#include "windowing/text_box.h"
 
 namespace scrubwell::windowing {
 namespace {
@@ -28,13 +29,6 @@ LONG ButtonType(HWND window)
     if (!GetClassNameA(window, className, sizeof className) || lstrcmpiA(className, "Button") != 0)
         return -1;
     return GetWindowLongA(window, GWL_STYLE) & BS_TYPEMASK;
-}
-
-bool IsReadOnlyText(HWND window)
-{
-    char className[8];
-    return GetClassNameA(window, className, sizeof className) && lstrcmpiA(className, "Edit") == 0
-        && (GetWindowLongA(window, GWL_STYLE) & ES_READONLY);
 }
 
 // Push buttons, check boxes and radio buttons: the controls the arrow keys move between.
@@ -163,7 +157,7 @@ LRESULT Form::NextDialogControl(WPARAM wParam, LPARAM lParam)
     // read-only text to its end: such a text stays where its reader left it,
     // and starts at its top.
     const HWND target = LOWORD(lParam) ? reinterpret_cast<HWND>(wParam) : nullptr;
-    if (!target || !IsReadOnlyText(target))
+    if (!target || !IsReadOnlyTextBox(target))
         return DefDlgProcA(handle_, WM_NEXTDLGCTL, wParam, lParam);
     DWORD start = 0, end = 0;
     SendMessageA(target, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));

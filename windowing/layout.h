@@ -10,12 +10,12 @@ struct Rect {
     int left, top, width, height;
 };
 
-struct FontSpec {
+struct FontStyle {
     const char* face;
     int height; // character height in pixels
     bool bold;
     bool fixedPitch;
-    bool operator==(const FontSpec& other) const;
+    bool operator==(const FontStyle& other) const;
 };
 
 enum class Kind : unsigned char {
@@ -53,7 +53,7 @@ struct LayoutItem {
     Rect bounds; // in the parent's client area; width 0: sized to the text
     const char* text;
     unsigned extra; // Extra flags
-    const FontSpec* font; // null: the form's
+    const FontStyle* font; // null: the form's
     // Order among the parent's children that have one; the others keep
     // their place in row order.
     int tab;

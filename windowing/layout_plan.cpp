@@ -100,7 +100,7 @@ bool PlanLayout(const LayoutItem* rows, int count, LayoutPlan& plan)
     return true;
 }
 
-bool FontSpec::operator==(const FontSpec& other) const
+bool FontStyle::operator==(const FontStyle& other) const
 {
     for (int i = 0;; ++i) {
         if (face[i] != other.face[i])

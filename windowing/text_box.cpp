@@ -22,4 +22,11 @@ bool TextBox::SetText(const char* text, const char* lastLine) const
     return true;
 }
 
+bool IsReadOnlyTextBox(HWND window)
+{
+    char className[8];
+    return GetClassNameA(window, className, sizeof className) && lstrcmpiA(className, "Edit") == 0
+        && (GetWindowLongA(window, GWL_STYLE) & ES_READONLY);
+}
+
 } // namespace scrubwell::windowing

@@ -15,4 +15,7 @@ public:
     bool SetText(const char* text, const char* lastLine) const;
 };
 
+// Whether window is a read-only text box, such as the ones TextBox wraps.
+bool IsReadOnlyTextBox(HWND window);
+
 } // namespace scrubwell::windowing
