@@ -53,15 +53,7 @@ void TScrubwellHelpForm::FormCreate()
 
 bool TScrubwellHelpForm::CreateControls()
 {
-    // The controls are made at the first showing: until then nobody sees them.
-    return !SCRUBWELL_FAULT_POINT("help window") && MakeRows(windowing::kOnForm);
-}
-
-bool TScrubwellHelpForm::CreateShownControls()
-{
-    if (HumMemo.Handle())
-        return true;
-    if (!MakeRows(windowing::kLaterRows))
+    if (SCRUBWELL_FAULT_POINT("help window") || !MakeRows(windowing::kOnForm))
         return false;
     HelpLabel = windowing::StaticText(rowWindows_[kHelpLabel]);
     CloseButton = windowing::PushButton(rowWindows_[kCloseButton]);
@@ -78,7 +70,8 @@ bool TScrubwellHelpForm::CreateShownControls()
 
 bool TScrubwellHelpForm::ShowPageHelp(int page)
 {
-    if (!CreateShownControls())
+    // The window is made at the first showing: until then nobody sees it.
+    if (!Create())
         return false;
     const struct {
         windowing::TextBox& text;

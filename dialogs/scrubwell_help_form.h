@@ -16,13 +16,10 @@ class TScrubwellHelpForm : public windowing::Form {
 public:
     TScrubwellHelpForm();
 
-    // The title, the four text boxes and "Close", made on the first showing:
-    // no one sees them before, and the texts are filled when first shown.
-    // False when one could not be made.
-    bool CreateShownControls();
     // Shows the help of a page of the main dialog (0 pop and click, 1 hum,
     // 2 hiss, 3 noise gate) modally, its text from the top and the others
-    // hidden; false when it failed.
+    // hidden; the window and its controls are made at the first showing.
+    // False when it failed.
     bool ShowPageHelp(int page);
 
     windowing::StaticText HelpLabel;

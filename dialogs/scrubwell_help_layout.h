@@ -28,12 +28,12 @@ SCRUBWELL_LAYOUT_ROWS(SCRUBWELL_HELP_ROWS)
 
 inline constexpr windowing::LayoutItem kRows[kRowCount] = {
     { "HelpLabel", Kind::kLabel, kOnForm, { 17, 7, 465, 24 }, "Pops and Clicks Removal Help", kCentred, &kTitleFont,
-        kNoTab, true },
-    { "HumMemo", Kind::kTextBox, kOnForm, { 14, 48, 465, 273 }, "", 0, nullptr, 0, true },
-    { "HissMemo", Kind::kTextBox, kOnForm, { 12, 48, 465, 273 }, "", 0, nullptr, 1, true },
-    { "POPClickMemo", Kind::kTextBox, kOnForm, { 14, 48, 465, 273 }, "", 0, nullptr, 2, true },
-    { "CloseButton", Kind::kPushButton, kOnForm, { 189, 333, 115, 25 }, "&Close", kDefaultButton, nullptr, 3, true },
-    { "NoiseReductionMemo", Kind::kTextBox, kOnForm, { 11, 48, 465, 273 }, "", 0, nullptr, 4, true },
+        kNoTab },
+    { "HumMemo", Kind::kTextBox, kOnForm, { 14, 48, 465, 273 }, "", 0, nullptr, 0 },
+    { "HissMemo", Kind::kTextBox, kOnForm, { 12, 48, 465, 273 }, "", 0, nullptr, 1 },
+    { "POPClickMemo", Kind::kTextBox, kOnForm, { 14, 48, 465, 273 }, "", 0, nullptr, 2 },
+    { "CloseButton", Kind::kPushButton, kOnForm, { 189, 333, 115, 25 }, "&Close", kDefaultButton, nullptr, 3 },
+    { "NoiseReductionMemo", Kind::kTextBox, kOnForm, { 11, 48, 465, 273 }, "", 0, nullptr, 4 },
 };
 // clang-format on
 static_assert(windowing::RowsNamed(kRows, kRowNames, kRowCount), "the rows in the order of their enum");

@@ -75,10 +75,6 @@ bool TScrubwellUIForm::CreateControls()
     if (!MakeRows(windowing::kOnForm))
         return false;
     EffectsPageControl = windowing::TabControl(rowWindows_[kEffectsPageControl]);
-    POPClickTab = rowWindows_[kPOPClickTab];
-    HumTab = rowWindows_[kHumTab];
-    HissTab = rowWindows_[kHissTab];
-    NoiseReductionTab = rowWindows_[kNoiseReductionTab];
     OKButton = windowing::PushButton(rowWindows_[kOKButton]);
     CancelButton = windowing::PushButton(rowWindows_[kCancelButton]);
     HelpButton = windowing::PushButton(rowWindows_[kHelpButton]);
@@ -87,6 +83,11 @@ bool TScrubwellUIForm::CreateControls()
 
 bool TScrubwellUIForm::PageCreated(int pageRow)
 {
+    // A page's window is made at its first showing.
+    POPClickTab = rowWindows_[kPOPClickTab];
+    HumTab = rowWindows_[kHumTab];
+    HissTab = rowWindows_[kHissTab];
+    NoiseReductionTab = rowWindows_[kNoiseReductionTab];
     // Each page's slider, readout and the box around them; the page's heading
     // names the slider and a box without a caption.
     const struct {
@@ -135,7 +136,7 @@ bool TScrubwellUIForm::EffectsPageControlChange()
 bool TScrubwellUIForm::HelpButtonClick()
 {
     TScrubwellHelpForm* help = links_.help;
-    return !help || !help->Handle() || help->ShowPageHelp(ActivePageIndex());
+    return !help || help->ShowPageHelp(ActivePageIndex());
 }
 
 bool TScrubwellUIForm::BlockWritable() const

@@ -49,14 +49,13 @@ int32_t RunDialogSession(
         return kSessionNoDialog;
     ScrubwellUIForm = dialogs.main;
     dialogs.main->SetParentWindow(HostWindow);
-    // Both windows exist before the block is touched: a dialog that cannot be
-    // created leaves the block as the host stamped it.
+    // The main window exists before the block is touched: a dialog that
+    // cannot be created leaves the block as the host stamped it. The help's
+    // window is made under it when the user first asks for the help.
     if (!dialogs.main->Create())
         return kSessionNoDialog;
     dialogs.help->SetParentWindow(dialogs.main->Handle());
     dialogs.main->SetCaption(kCaption);
-    if (!dialogs.help->Create())
-        return kSessionNoDialog;
 
     MarkNotAccepted(*block);
     DialogController& controller = dialogs.main->Controller();

@@ -28,12 +28,6 @@ void SetUpTrackBar(HWND window, const LayoutItem&)
     SendMessageA(window, TBM_CLEARSEL, TRUE, 0);
 }
 
-void SetUpPushButton(HWND window, const LayoutItem& item)
-{
-    if (item.extra & kDefaultButton)
-        SendMessageA(GetParent(window), DM_SETDEFID, GetDlgCtrlID(window), 0);
-}
-
 // clang-format off
 const ControlKind kKinds[] = {
     /* kTabControl */ { WC_TABCONTROLA, WS_VISIBLE | WS_TABSTOP | WS_CLIPCHILDREN | TCS_MULTILINE, 0,
@@ -49,7 +43,7 @@ const ControlKind kKinds[] = {
         ROLE_SYSTEM_SLIDER, false, SetUpTrackBar },
     /* kRadioButton */ { "Button", WS_VISIBLE | BS_RADIOBUTTON, 0, ROLE_SYSTEM_RADIOBUTTON, false, NoSetUp },
     /* kCheckBox */ { "Button", WS_VISIBLE | BS_AUTOCHECKBOX, 0, ROLE_SYSTEM_CHECKBUTTON, false, NoSetUp },
-    /* kPushButton */ { "Button", WS_VISIBLE | WS_TABSTOP, 0, ROLE_SYSTEM_PUSHBUTTON, false, SetUpPushButton },
+    /* kPushButton */ { "Button", WS_VISIBLE | WS_TABSTOP, 0, ROLE_SYSTEM_PUSHBUTTON, false, NoSetUp },
     /* kTextBox */ { "Edit", WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL,
         WS_EX_CLIENTEDGE, 0, false, NoSetUp },
 };

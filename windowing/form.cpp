@@ -56,6 +56,11 @@ bool Form::Create()
     if (!window)
         return false;
     CountLive(&LiveObjects::formWindows, 1);
+    // The dialog manager learns the default button before any control
+    // exists, so that it has no children to search for the old one.
+    for (int row = 0; row < rowCount_; ++row)
+        if (rows_[row].extra & kDefaultButton)
+            SendMessageA(window, DM_SETDEFID, kFirstControlId + row, 0);
     creationFailed_ = false;
     if (!CreateControls() || creationFailed_) {
         DestroyWindow(window);
@@ -149,7 +154,7 @@ LRESULT Form::Dispatch(UINT message, WPARAM wParam, LPARAM lParam)
         const auto* header = reinterpret_cast<const NMHDR*>(lParam);
         if (header->code == static_cast<UINT>(TCN_SELCHANGE)) {
             const TabControl tabs(header->hwndFrom);
-            if (PreparePage(tabs.ActivePage())) {
+            if (PreparePage(PageRowAt(tabs, tabs.ActivePageIndex()))) {
                 tabs.ShowActivePage();
                 Raise(RowOf(header->hwndFrom), Event::kPageChange);
             }
@@ -204,7 +209,6 @@ void Form::WindowGone()
     CountLive(&LiveObjects::formWindows, -1);
     decorations_.Clear();
     pagesMade_ = 0;
-    laterRowsMade_ = false;
     for (int row = 0; row < rowCount_; ++row) {
         windows_[row] = nullptr;
         if (states_[row])

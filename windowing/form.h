@@ -114,9 +114,9 @@ protected:
     LRESULT DefaultProcessing(UINT message, WPARAM wParam, LPARAM lParam);
 
     // Makes the windows of one batch of rows (layout_plan.h): kOnForm, the
-    // dialog's own; kLaterRows, those made when the form asks; a page's row,
-    // that page's. Fonts belong to the form and are deleted with its window.
-    // False when a window or font could not be made.
+    // dialog's own; a page's row, the page's and its rows'. Fonts belong to
+    // the form and are deleted with its window. False when a window or font
+    // could not be made.
     bool MakeRows(int batch);
     // The row whose window this is, or -1.
     int RowOf(HWND window) const;
@@ -144,7 +144,10 @@ private:
     int ChildrenOf(int parent, HWND* windows, int capacity) const;
     // layout_builder.cpp
     HWND MakeRow(const PlannedRow& planned, HWND parent);
-    bool PreparePage(HWND page);
+    // Makes a page's windows at its first showing (row: the page's, or -1).
+    bool PreparePage(int row);
+    int PageIndexOf(int pageRow) const; // its tab's index
+    int PageRowAt(const TabControl& tabs, int index) const; // the row of the page at index, or -1
     bool PrepareActivePages();
 
     FormDesign design_;
@@ -166,7 +169,6 @@ private:
     ControlState* states_[kMaxRows] = {};
     ControlWindow views_[kMaxRows];
     unsigned long long pagesMade_ = 0; // by row
-    bool laterRowsMade_ = false;
 };
 
 } // namespace scrubwell::windowing

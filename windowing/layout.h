@@ -20,7 +20,7 @@ struct FontStyle {
 
 enum class Kind : unsigned char {
     kTabControl,
-    kPage, // fills its tab control's display area; its rows are made when it is first shown
+    kPage, // fills its tab control's display area; made with its rows when it is first shown
     kPanel, // a raised box, drawn by the window that holds it
     kBevel, // a lowered box, drawn by the window that holds it behind the texts it frames
     kGroupBox, // a frame with a caption; the rows that name it as parent lie inside it
@@ -57,8 +57,6 @@ struct LayoutItem {
     // Order among the parent's children that have one; the others keep
     // their place in row order.
     int tab;
-    // Made only when the form asks for the later rows, not with the dialog.
-    bool later;
     // The designed state: a slider's range from 0, a button checked.
     int max = 0;
     bool checked = false;

@@ -1,8 +1,7 @@
 // The layout plan made into windows. A batch of rows is made at once: the
-// dialog's own with the form, a page's when the page is first shown, the
-// later rows when the form asks; each batch once. A tab control gets all its
-// tab items before any page is made, so that each page is made once at its
-// final place in the display area.
+// dialog's own with the form, a page and its rows when the page is first
+// shown; each batch once. A tab control gets all its tab items with it, so
+// that each page is made once at its final place in the display area.
 #include "windowing/accessible_control.h"
 #include "windowing/control_kinds.h"
 #include "windowing/form.h"
@@ -12,11 +11,6 @@ namespace scrubwell::windowing {
 
 bool Form::MakeRows(int batch)
 {
-    if (batch == kLaterRows) {
-        if (laterRowsMade_)
-            return true;
-        laterRowsMade_ = true;
-    }
     // For each window that holds rows (index 0 the form, row + 1 a page or
     // the tab control): the last row in tab order that has a window in it.
     int lastIn[kMaxRows + 1];
@@ -50,11 +44,8 @@ HWND Form::MakeRow(const PlannedRow& planned, HWND parent)
     const LayoutItem& item = rows_[planned.row];
     const ControlKind& kind = KindOf(item.kind);
     Rect place = planned.place;
-    int pageIndex = 0;
     if (item.kind == Kind::kPage) {
         // The tab items are all there: the display area is final.
-        for (int i = 0; plan_.rows[i].row != planned.row; ++i)
-            pageIndex += plan_.rows[i].holder == planned.holder && rows_[plan_.rows[i].row].kind == Kind::kPage;
         const RECT area = TabControl(parent).PageArea();
         place = Rect { area.left, area.top, area.right - area.left, area.bottom - area.top };
     }
@@ -83,7 +74,7 @@ HWND Form::MakeRow(const PlannedRow& planned, HWND parent)
             if (plan_.rows[i].holder == planned.row && rows_[plan_.rows[i].row].kind == Kind::kPage)
                 TabControl(window).InsertTab(count++, rows_[plan_.rows[i].row].text);
     } else if (item.kind == Kind::kPage) {
-        TabControl(parent).SetPage(pageIndex, window);
+        TabControl(parent).SetPage(PageIndexOf(planned.row), window);
     }
     kind.setUp(window, item);
     if (ControlState* state = states_[planned.row]) {
@@ -93,9 +84,29 @@ HWND Form::MakeRow(const PlannedRow& planned, HWND parent)
     return window;
 }
 
-bool Form::PreparePage(HWND page)
+int Form::PageIndexOf(int pageRow) const
 {
-    const int row = RowOf(page);
+    int index = 0;
+    for (int i = 0; i < plan_.count && plan_.rows[i].row != pageRow; ++i) {
+        const LayoutItem& item = rows_[plan_.rows[i].row];
+        index += item.kind == Kind::kPage && item.parent == rows_[pageRow].parent;
+    }
+    return index;
+}
+
+int Form::PageRowAt(const TabControl& tabs, int index) const
+{
+    const int tabRow = RowOf(tabs.Handle());
+    for (int i = 0; i < plan_.count; ++i) {
+        const int row = plan_.rows[i].row;
+        if (rows_[row].kind == Kind::kPage && rows_[row].parent == tabRow && index-- == 0)
+            return row;
+    }
+    return -1;
+}
+
+bool Form::PreparePage(int row)
+{
     if (row < 0 || (pagesMade_ >> row & 1))
         return true;
     pagesMade_ |= 1ull << row;
@@ -107,16 +118,19 @@ bool Form::PreparePage(HWND page)
 
 bool Form::PrepareActivePages()
 {
-    for (int row = 0; row < rowCount_; ++row)
-        if (rows_[row].kind == Kind::kTabControl && windows_[row])
-            if (!PreparePage(TabControl(windows_[row]).ActivePage()))
-                return false;
+    for (int row = 0; row < rowCount_; ++row) {
+        if (rows_[row].kind != Kind::kTabControl || !windows_[row])
+            continue;
+        const TabControl tabs(windows_[row]);
+        if (!PreparePage(PageRowAt(tabs, tabs.ActivePageIndex())))
+            return false;
+    }
     return true;
 }
 
 bool Form::ShowPage(const TabControl& tabs, int index)
 {
-    if (!PreparePage(tabs.Page(index)))
+    if (!PreparePage(PageRowAt(tabs, index)))
         return false;
     tabs.SelectPage(index);
     return true;

@@ -65,7 +65,7 @@ private:
             planned.place.top += rows_[holder].bounds.top;
         }
         planned.holder = holder;
-        planned.batch = item.later ? kLaterRows : PageOf(row);
+        planned.batch = item.kind == Kind::kPage ? row : PageOf(row);
         planned.drawn = item.kind == Kind::kPanel || item.kind == Kind::kBevel;
         const int previous = lastIn_[holder + 1];
         planned.startsGroup = previous < 0 || rows_[previous].parent != item.parent;

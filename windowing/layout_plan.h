@@ -9,11 +9,6 @@
 namespace scrubwell::windowing {
 
 inline constexpr int kMaxRows = 64;
-// When a row is made (PlannedRow::batch): with the dialog (kOnForm), when
-// the form asks for its later rows, or else when its page is first shown
-// (the page's row).
-inline constexpr int kLaterRows = -2;
-
 struct PlannedRow {
     int row;
     // The row whose window holds this row's window: a page or a tab control,
@@ -21,6 +16,8 @@ struct PlannedRow {
     // hold no windows.
     int holder;
     Rect place; // in the holder's client area; a page's rows from the page's corner
+    // When it is made: with the form (kOnForm), or at the first showing of
+    // its page (the page's row), the page's own window with them.
     int batch;
     bool drawn; // a panel or bevel: painted by its holder, no window of its own
     // The first window in its holder in tab order, or the first after one of

@@ -59,8 +59,8 @@ void TabControl::ShowActivePage() const
     const HWND focus = GetFocus();
     for (int i = 0; i < PageCount(); ++i) {
         const HWND page = Page(i);
-        if (i == active)
-            continue;
+        if (i == active || !page)
+            continue; // the active page, or one not made yet
         // A hidden page must not keep the focus: give it to the strip.
         if (focus && (focus == page || IsChild(page, focus)))
             SetFocus(handle_);

@@ -1,6 +1,7 @@
 // TabControl: a tab strip over pages. The pages are its children, so that
 // nothing it paints can cover them; each tab item carries its page window in
-// its item data, so the wrapper needs no state of its own.
+// its item data (0 until the page is made), so the wrapper needs no state of
+// its own.
 #pragma once
 
 #include "windowing/control.h"
@@ -14,7 +15,7 @@ public:
     // Attributes
     int PageCount() const;
     int ActivePageIndex() const;
-    HWND Page(int index) const;
+    HWND Page(int index) const; // 0 for a page not made yet
     HWND ActivePage() const { return Page(ActivePageIndex()); }
     RECT PageArea() const; // the display area, in the control's client coordinates
 

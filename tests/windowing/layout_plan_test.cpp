@@ -36,7 +36,8 @@ TEST(LayoutPlan, PlacesEachRowInTheWindowThatHoldsIt)
         bool drawn, startsGroup;
     } cases[] = {
         { mainPlan, main::kEffectsPageControl, kOnForm, { 4, 3, 534, 313 }, kOnForm, false, true },
-        { mainPlan, main::kHumTab, main::kEffectsPageControl, {}, kOnForm, false, false },
+        // A page's own window is made with its rows, at its first showing.
+        { mainPlan, main::kHumTab, main::kEffectsPageControl, {}, main::kHumTab, false, false },
         // Inside a group box: the box's corner added, made with the page.
         { mainPlan, main::kHumTrackBar, main::kHumTab, { 32, 36, 26, 90 }, main::kHumTab, false, false },
         { mainPlan, main::kHumBandWidthBox, main::kHumTab, { 10, 143, 68, 17 }, main::kHumTab, false, false },
@@ -47,8 +48,8 @@ TEST(LayoutPlan, PlacesEachRowInTheWindowThatHoldsIt)
         { mainPlan, main::kLeftChannelRadioButton, kOnForm, { 324, 362, 207, 17 }, kOnForm, false, false },
         { mainPlan, main::kHelpButton, kOnForm, { 334, 416, 120, 24 }, kOnForm, false, false },
         { mainPlan, main::kHumMoreLabel, main::kHumTab, { 30, 19, 0, 0 }, main::kHumTab, false, true },
-        { helpPlan, help::kHumMemo, kOnForm, { 14, 48, 465, 273 }, kLaterRows, false, false },
-        { helpPlan, help::kCloseButton, kOnForm, { 189, 333, 115, 25 }, kLaterRows, false, false },
+        { helpPlan, help::kHumMemo, kOnForm, { 14, 48, 465, 273 }, kOnForm, false, false },
+        { helpPlan, help::kCloseButton, kOnForm, { 189, 333, 115, 25 }, kOnForm, false, false },
     };
     for (const auto& c : cases) {
         const PlannedRow* planned = Find(c.plan, c.row);

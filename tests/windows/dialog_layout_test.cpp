@@ -75,10 +75,10 @@ TEST_F(DialogLayoutTest, PagesAreMadeWhenFirstShown)
 {
     RunDialog(plugin, host, block, [](DialogDriver& d) {
         EXPECT_TRUE(d.Slider(0));
-        EXPECT_FALSE(GetWindow(d.Page(2), GW_CHILD));
+        EXPECT_FALSE(d.Page(2));
         ASSERT_TRUE(d.GoToPage(2));
         EXPECT_TRUE(d.Slider(2));
-        EXPECT_FALSE(GetWindow(d.Page(3), GW_CHILD));
+        EXPECT_FALSE(d.Page(3));
         d.Click(d.Button("Cancel"));
     });
 }
@@ -86,6 +86,7 @@ TEST_F(DialogLayoutTest, PagesAreMadeWhenFirstShown)
 TEST_F(DialogLayoutTest, PagesFillTheTabControlsDisplayArea)
 {
     RunDialog(plugin, host, block, [](DialogDriver& d) {
+        ASSERT_TRUE(d.ShowEveryPage());
         RECT area;
         GetClientRect(d.Tabs(), &area);
         SendMessageA(d.Tabs(), TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&area));
