@@ -83,11 +83,6 @@ bool TScrubwellUIForm::CreateControls()
 
 bool TScrubwellUIForm::PageCreated(int pageRow)
 {
-    // A page's window is made at its first showing.
-    POPClickTab = rowWindows_[kPOPClickTab];
-    HumTab = rowWindows_[kHumTab];
-    HissTab = rowWindows_[kHissTab];
-    NoiseReductionTab = rowWindows_[kNoiseReductionTab];
     // Each page's slider, readout and the box around them; the page's heading
     // names the slider and a box without a caption.
     const struct {
@@ -114,9 +109,10 @@ bool TScrubwellUIForm::PageCreated(int pageRow)
 int TScrubwellUIForm::ActivePageIndex() const
 {
     const HWND active = EffectsPageControl.ActivePage();
-    const HWND pages[] = { POPClickTab, HumTab, HissTab, NoiseReductionTab };
+    // A page's window exists from its first showing; the active page has been shown.
+    const int pages[] = { kPOPClickTab, kHumTab, kHissTab, kNoiseReductionTab };
     for (int i = 0; i < 4; ++i)
-        if (active == pages[i])
+        if (active && active == rowWindows_[pages[i]])
             return i;
     return 0;
 }

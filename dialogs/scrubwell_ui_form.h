@@ -35,7 +35,6 @@ public:
     // The windows the form handles itself; the settings controls are the
     // model's states, which their windows show once made.
     windowing::TabControl EffectsPageControl;
-    HWND POPClickTab = nullptr, HumTab = nullptr, HissTab = nullptr, NoiseReductionTab = nullptr;
     windowing::PushButton OKButton, CancelButton, HelpButton;
 
 protected:

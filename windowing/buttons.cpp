@@ -29,6 +29,14 @@ HWND NextInGroup(HWND window)
 
 } // namespace
 
+LONG ButtonTypeOf(HWND window)
+{
+    char className[16];
+    if (!GetClassNameA(window, className, sizeof className) || lstrcmpiA(className, "Button") != 0)
+        return -1;
+    return GetWindowLongA(window, GWL_STYLE) & BS_TYPEMASK;
+}
+
 bool RadioButton::Checked() const
 {
     return IsButtonChecked(handle_);
@@ -36,10 +44,7 @@ bool RadioButton::Checked() const
 
 bool RadioButton::IsRadioButton(HWND window)
 {
-    char className[16];
-    if (!GetClassNameA(window, className, sizeof className) || lstrcmpiA(className, "Button") != 0)
-        return false;
-    const LONG type = GetWindowLongA(window, GWL_STYLE) & BS_TYPEMASK;
+    const LONG type = ButtonTypeOf(window);
     return type == BS_RADIOBUTTON || type == BS_AUTORADIOBUTTON;
 }
 

@@ -5,6 +5,10 @@
 
 namespace scrubwell::windowing {
 
+// The BS_* type of a button-class window (push button, check box, radio
+// button, group box); -1 for a window of another class.
+LONG ButtonTypeOf(HWND window);
+
 class PushButton : public Control {
 public:
     using Control::Control;

@@ -154,7 +154,7 @@ LRESULT Form::Dispatch(UINT message, WPARAM wParam, LPARAM lParam)
         const auto* header = reinterpret_cast<const NMHDR*>(lParam);
         if (header->code == static_cast<UINT>(TCN_SELCHANGE)) {
             const TabControl tabs(header->hwndFrom);
-            if (PreparePage(PageRowAt(tabs, tabs.ActivePageIndex()))) {
+            if (PreparePage(tabs, tabs.ActivePageIndex())) {
                 tabs.ShowActivePage();
                 Raise(RowOf(header->hwndFrom), Event::kPageChange);
             }

@@ -144,10 +144,10 @@ private:
     int ChildrenOf(int parent, HWND* windows, int capacity) const;
     // layout_builder.cpp
     HWND MakeRow(const PlannedRow& planned, HWND parent);
-    // Makes a page's windows at its first showing (row: the page's, or -1).
-    bool PreparePage(int row);
+    // Makes the windows of the page at index at its first showing.
+    bool PreparePage(const TabControl& tabs, int index);
+    bool IsPageOf(int row, int tabRow) const;
     int PageIndexOf(int pageRow) const; // its tab's index
-    int PageRowAt(const TabControl& tabs, int index) const; // the row of the page at index, or -1
     bool PrepareActivePages();
 
     FormDesign design_;

@@ -23,18 +23,10 @@
 namespace scrubwell::windowing {
 namespace {
 
-LONG ButtonType(HWND window)
-{
-    char className[16];
-    if (!GetClassNameA(window, className, sizeof className) || lstrcmpiA(className, "Button") != 0)
-        return -1;
-    return GetWindowLongA(window, GWL_STYLE) & BS_TYPEMASK;
-}
-
 // Push buttons, check boxes and radio buttons: the controls the arrow keys move between.
 bool IsFocusableButton(HWND window)
 {
-    const LONG type = ButtonType(window);
+    const LONG type = ButtonTypeOf(window);
     return type >= 0 && type != BS_GROUPBOX && type != BS_OWNERDRAW;
 }
 
@@ -77,7 +69,7 @@ HWND FindMnemonic(HWND first, char letter)
     for (HWND window = first; window; window = GetWindow(window, GW_HWNDNEXT)) {
         if (!VisibleAndEnabled(window))
             continue;
-        if (ButtonType(window) >= 0 && MnemonicOf(window) == letter)
+        if (ButtonTypeOf(window) >= 0 && MnemonicOf(window) == letter)
             return window;
         if (HWND inner = FindMnemonic(GetWindow(window, GW_CHILD), letter))
             return inner;
@@ -265,7 +257,7 @@ bool Form::Mnemonic(WPARAM character)
     const HWND target = FindMnemonic(GetWindow(handle_, GW_CHILD), letter);
     if (!target)
         return false;
-    const LONG type = ButtonType(target);
+    const LONG type = ButtonTypeOf(target);
     if (type == BS_GROUPBOX) {
         // The first tab stop inside the box, or, when none is a tab stop (a
         // radio group with no button checked), the first that takes the focus.

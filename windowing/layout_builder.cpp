@@ -71,7 +71,7 @@ HWND Form::MakeRow(const PlannedRow& planned, HWND parent)
     if (item.kind == Kind::kTabControl) {
         int count = 0;
         for (int i = 0; i < plan_.count; ++i)
-            if (plan_.rows[i].holder == planned.row && rows_[plan_.rows[i].row].kind == Kind::kPage)
+            if (IsPageOf(plan_.rows[i].row, planned.row))
                 TabControl(window).InsertTab(count++, rows_[plan_.rows[i].row].text);
     } else if (item.kind == Kind::kPage) {
         TabControl(parent).SetPage(PageIndexOf(planned.row), window);
@@ -84,29 +84,27 @@ HWND Form::MakeRow(const PlannedRow& planned, HWND parent)
     return window;
 }
 
+// A tab control's pages are its page rows in plan order, as its tabs are.
+bool Form::IsPageOf(int row, int tabRow) const
+{
+    return rows_[row].kind == Kind::kPage && rows_[row].parent == tabRow;
+}
+
 int Form::PageIndexOf(int pageRow) const
 {
     int index = 0;
-    for (int i = 0; i < plan_.count && plan_.rows[i].row != pageRow; ++i) {
-        const LayoutItem& item = rows_[plan_.rows[i].row];
-        index += item.kind == Kind::kPage && item.parent == rows_[pageRow].parent;
-    }
+    for (int i = 0; i < plan_.count && plan_.rows[i].row != pageRow; ++i)
+        index += IsPageOf(plan_.rows[i].row, rows_[pageRow].parent);
     return index;
 }
 
-int Form::PageRowAt(const TabControl& tabs, int index) const
+bool Form::PreparePage(const TabControl& tabs, int index)
 {
     const int tabRow = RowOf(tabs.Handle());
-    for (int i = 0; i < plan_.count; ++i) {
-        const int row = plan_.rows[i].row;
-        if (rows_[row].kind == Kind::kPage && rows_[row].parent == tabRow && index-- == 0)
-            return row;
-    }
-    return -1;
-}
-
-bool Form::PreparePage(int row)
-{
+    int row = -1;
+    for (int i = 0; i < plan_.count && row < 0; ++i)
+        if (IsPageOf(plan_.rows[i].row, tabRow) && index-- == 0)
+            row = plan_.rows[i].row;
     if (row < 0 || (pagesMade_ >> row & 1))
         return true;
     pagesMade_ |= 1ull << row;
@@ -122,7 +120,7 @@ bool Form::PrepareActivePages()
         if (rows_[row].kind != Kind::kTabControl || !windows_[row])
             continue;
         const TabControl tabs(windows_[row]);
-        if (!PreparePage(PageRowAt(tabs, tabs.ActivePageIndex())))
+        if (!PreparePage(tabs, tabs.ActivePageIndex()))
             return false;
     }
     return true;
@@ -130,7 +128,7 @@ bool Form::PrepareActivePages()
 
 bool Form::ShowPage(const TabControl& tabs, int index)
 {
-    if (!PreparePage(PageRowAt(tabs, index)))
+    if (!PreparePage(tabs, index))
         return false;
     tabs.SelectPage(index);
     return true;
