@@ -39,11 +39,14 @@ TScrubwellHelpForm::TScrubwellHelpForm()
 {
     static_assert(windowing::HandlersFit(TScrubwellHelpForm::kHandlers, 1), "one handler a row, in row order");
     static_assert(kRowCount <= windowing::kMaxRows, "the form's capacity of rows");
-    FormCreate();
 }
 
 void TScrubwellHelpForm::FormCreate()
 {
+    // The flags and the remembered focus belong to this window: a window made
+    // again, after the host destroyed the last, gets each text and its address
+    // line anew and starts at its first control.
+    closeHadFocus_ = false;
     HumLinkAdded = false;
     HissLinkAdded = false;
     NoiseReductionLinkAdded = false;
@@ -65,6 +68,7 @@ bool TScrubwellHelpForm::CreateControls()
     const windowing::TextBox* texts[] = { &HumMemo, &HissMemo, &POPClickMemo, &NoiseReductionMemo };
     for (const windowing::TextBox* text : texts)
         windowing::MakeAccessible(text->Handle(), { 0, nullptr, nullptr, HelpLabel.Handle() });
+    FormCreate();
     return true;
 }
 

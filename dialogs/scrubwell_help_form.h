@@ -40,6 +40,7 @@ protected:
     bool HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 
 private:
+    // The create event, once the window and its controls exist.
     void FormCreate();
     bool CloseButtonClick();
 

@@ -68,6 +68,12 @@ TScrubwellUIForm::TScrubwellUIForm(const MainFormLinks& links)
     for (int row = 0; row < kRowCount; ++row)
         if (ControlState* state = model_.StateOf(row))
             BindState(row, *state);
+    BindState(kOKButton, OKButton);
+}
+
+TScrubwellUIForm::~TScrubwellUIForm()
+{
+    Destroy(); // while the states its windows show still exist
 }
 
 bool TScrubwellUIForm::CreateControls()
@@ -75,9 +81,6 @@ bool TScrubwellUIForm::CreateControls()
     if (!MakeRows(windowing::kOnForm))
         return false;
     EffectsPageControl = windowing::TabControl(rowWindows_[kEffectsPageControl]);
-    OKButton = windowing::PushButton(rowWindows_[kOKButton]);
-    CancelButton = windowing::PushButton(rowWindows_[kCancelButton]);
-    HelpButton = windowing::PushButton(rowWindows_[kHelpButton]);
     return true;
 }
 
@@ -175,7 +178,7 @@ bool TScrubwellUIForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam,
         result = WMActivateApp(wParam, lParam);
         return true;
     case SCRUBWELL_UM_DISABLESTART: // UMDisableStart
-        OKButton.Enable(false);
+        OKButton.SetEnabled(false);
         result = 0;
         return true;
     case SCRUBWELL_UM_QUERYLOADED: // UMQueryLoaded

@@ -3,7 +3,6 @@
 
 #include "dialogs/dialog_model.h"
 #include "dialogs/scrubwell_ui_layout.h"
-#include "windowing/buttons.h"
 #include "windowing/form.h"
 #include "windowing/tab_control.h"
 
@@ -24,6 +23,7 @@ struct MainFormLinks {
 class TScrubwellUIForm : public windowing::Form {
 public:
     explicit TScrubwellUIForm(const MainFormLinks& links);
+    ~TScrubwellUIForm() override;
 
     DialogController& Controller() { return model_.controller; }
     // Index of the active page: 0 pop and click, 1 hum, 2 hiss, 3 noise gate.
@@ -32,10 +32,12 @@ public:
     // open the first. False when its windows could not be made.
     bool OpenPage(int index);
 
-    // The windows the form handles itself; the settings controls are the
-    // model's states, which their windows show once made.
+    // The tab control, which the form handles itself; the settings controls
+    // are the model's states, which their windows show once made.
     windowing::TabControl EffectsPageControl;
-    windowing::PushButton OKButton, CancelButton, HelpButton;
+    // "&Start Processing": its state holds what the host's message set, also
+    // before its window exists.
+    ControlState OKButton;
 
 protected:
     bool CreateControls() override;

@@ -346,6 +346,15 @@ void MakeAccessible(HWND control, const AccessibleText& text)
         SetWindowLongPtrA(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(SubclassProcedure)));
 }
 
+void ForgetAccessible(HWND control)
+{
+    Subclass* subclass = FindSubclass(control);
+    if (!subclass || GetWindowLongPtrA(control, GWLP_WNDPROC) != reinterpret_cast<LONG_PTR>(SubclassProcedure))
+        return;
+    SetWindowLongPtrA(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(subclass->original));
+    *subclass = Subclass {};
+}
+
 void NotifyValueChanged(HWND control)
 {
     NotifyWinEvent(EVENT_OBJECT_VALUECHANGE, control, OBJID_CLIENT, CHILDID_SELF);

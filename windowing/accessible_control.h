@@ -28,6 +28,10 @@ struct AccessibleText {
 // their standard objects.
 void MakeAccessible(HWND control, const AccessibleText& text);
 
+// Gives control back its own window procedure, when nothing has subclassed
+// it after this module: a window that outlives the module must not call into it.
+void ForgetAccessible(HWND control);
+
 // Tells screen readers that control's value changed.
 void NotifyValueChanged(HWND control);
 

@@ -28,7 +28,8 @@ void ControlWindow::ShowChecked(bool checked)
 
 void ControlWindow::ShowEnabled(bool enabled)
 {
-    if (kind_ == Kind::kRadioButton || kind_ == Kind::kCheckBox || kind_ == Kind::kGroupBox)
+    if (kind_ == Kind::kRadioButton || kind_ == Kind::kCheckBox || kind_ == Kind::kGroupBox
+        || kind_ == Kind::kPushButton)
         EnableWindow(window_, enabled ? TRUE : FALSE);
 }
 

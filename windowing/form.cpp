@@ -4,14 +4,25 @@
 
 #include <commctrl.h>
 
-#include "windowing/buttons.h"
 #include "windowing/live_objects.h"
+#include "windowing/placement.h"
 #include "windowing/window_classes.h"
 
 namespace scrubwell::windowing {
 namespace {
 
 constexpr DWORD kFormExStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT;
+
+// The form whose window is being made: a host's hook may send the window
+// messages before WM_NCCREATE, and they are the form's too.
+Form* creating = nullptr;
+
+BOOL CALLBACK SendToChild(HWND child, LPARAM message)
+{
+    const MSG* sent = reinterpret_cast<const MSG*>(message);
+    SendMessageA(child, sent->message, sent->wParam, sent->lParam);
+    return TRUE;
+}
 
 HWND FindChildById(HWND parent, int id)
 {
@@ -39,20 +50,40 @@ Form::Form(const FormDesign& design, const LayoutItem* rows, int rowCount, HWND*
 
 Form::~Form()
 {
-    if (handle_)
+    Destroy();
+}
+
+void Form::Destroy()
+{
+    if (handle_ && IsWindow(handle_))
         DestroyWindow(handle_);
+    if (!handle_)
+        return; // WM_NCDESTROY has cleaned up
+    // A host's hook refused the destruction, or its subclass kept WM_NCDESTROY
+    // from the form: what is left of the window must not reach the form again.
+    if (IsWindow(handle_))
+        DetachFromModule(handle_);
+    WindowGone();
 }
 
 bool Form::Create()
 {
-    if (handle_)
+    if (handle_ && IsWindow(handle_))
         return true;
+    if (handle_)
+        WindowGone(); // destroyed where a host's subclass kept WM_NCDESTROY from us
     if (rowCount_ > kMaxRows || !RegisterWindowClasses())
         return false;
     RECT frame { 0, 0, design_.clientWidth, design_.clientHeight };
     AdjustWindowRectEx(&frame, design_.style, FALSE, kFormExStyle);
-    const HWND window = CreateWindowExA(kFormExStyle, kFormClass, caption_, design_.style, design_.left, design_.top,
-        frame.right - frame.left, frame.bottom - frame.top, parent_, nullptr, ModuleInstance(), this);
+    // A centred form moves when it is shown; the others stand at their
+    // designed place on the owner's monitor.
+    const Rect place
+        = PlacedIn(WorkArea(), design_.left, design_.top, frame.right - frame.left, frame.bottom - frame.top);
+    creating = this;
+    const HWND window = CreateWindowExA(kFormExStyle, kFormClass, caption_, design_.style, place.left, place.top,
+        place.width, place.height, parent_, nullptr, ModuleInstance(), this);
+    creating = nullptr;
     if (!window)
         return false;
     CountLive(&LiveObjects::formWindows, 1);
@@ -63,10 +94,23 @@ bool Form::Create()
             SendMessageA(window, DM_SETDEFID, kFirstControlId + row, 0);
     creationFailed_ = false;
     if (!CreateControls() || creationFailed_) {
-        DestroyWindow(window);
+        Destroy();
         return false;
     }
+    // As the dialog manager does: the keyboard cues start as the last input
+    // leaves them (hidden after the mouse, where the system hides them).
+    SendMessageA(window, WM_CHANGEUISTATE, MAKEWPARAM(UIS_INITIALIZE, 0), 0);
     return true;
+}
+
+Rect Form::WorkArea() const
+{
+    MONITORINFO monitor {};
+    monitor.cbSize = sizeof monitor;
+    if (!GetMonitorInfoA(MonitorFromWindow(parent_, MONITOR_DEFAULTTONEAREST), &monitor))
+        return Rect { 0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN) };
+    const RECT& work = monitor.rcWork;
+    return Rect { work.left, work.top, work.right - work.left, work.bottom - work.top };
 }
 
 void Form::SetParentWindow(HWND parent)
@@ -113,13 +157,13 @@ Form* Form::OfWindow(HWND window)
 
 LRESULT CALLBACK Form::WindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    Form* form;
-    if (message == WM_NCCREATE) {
-        form = static_cast<Form*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
+    Form* form = reinterpret_cast<Form*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+    if (!form && creating) {
+        // The window's first message, whichever it is.
+        form = creating;
+        creating = nullptr;
         SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(form));
         form->handle_ = window;
-    } else {
-        form = reinterpret_cast<Form*>(GetWindowLongPtrA(window, GWLP_USERDATA));
     }
     if (!form)
         return DefDlgProcA(window, message, wParam, lParam);
@@ -170,6 +214,18 @@ LRESULT Form::Dispatch(UINT message, WPARAM wParam, LPARAM lParam)
         EndPaint(handle_, &paint);
         return 0;
     }
+    case WM_SYSCOLORCHANGE: {
+        // Only top-level windows hear of it; the common controls keep their
+        // colours until they are told.
+        const MSG sent { handle_, message, wParam, lParam, 0, {} };
+        EnumChildWindows(handle_, SendToChild, reinterpret_cast<LPARAM>(&sent));
+        return DefDlgProcA(handle_, message, wParam, lParam);
+    }
+    case WM_DESTROY:
+        // Ends the run even where a host's subclass keeps WM_NCDESTROY from us.
+        if (running_ && modalResult_ == kModalNone)
+            SetModalResult(kModalCancel);
+        return DefDlgProcA(handle_, message, wParam, lParam);
     case WM_CLOSE:
         if (running_)
             SetModalResult(kModalCancel);
@@ -196,9 +252,10 @@ bool Form::Command(HWND control, WORD code)
     // toggled itself.
     const int row = RowOf(control);
     if (row >= 0 && states_[row]) {
-        if (RadioButton::IsRadioButton(control))
+        if (rows_[row].kind == Kind::kRadioButton)
             return states_[row]->SetChecked(true);
-        states_[row]->UserToggled(SendMessageA(control, BM_GETCHECK, 0, 0) == BST_CHECKED);
+        if (rows_[row].kind == Kind::kCheckBox)
+            states_[row]->UserToggled(SendMessageA(control, BM_GETCHECK, 0, 0) == BST_CHECKED);
     }
     return Raise(row, Event::kClick);
 }

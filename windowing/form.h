@@ -70,6 +70,10 @@ public:
     void Hide();
     void ShowWindowNow();
 
+    // Destroys the window and its controls; a window that cannot be destroyed
+    // is left answering by the system's default procedures alone.
+    void Destroy();
+
     // Events
     // Runs row's handler for event, if the table has one; false when it
     // failed, which also ends the modal run.
@@ -129,6 +133,8 @@ private:
     LRESULT Dispatch(UINT message, WPARAM wParam, LPARAM lParam);
     bool Command(HWND control, WORD code);
     void WindowGone();
+    // The work area of the owner's monitor, where the form's window goes.
+    Rect WorkArea() const;
     // events.cpp
     bool SliderMoved(HWND slider);
     void HandlerFailed();

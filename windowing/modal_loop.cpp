@@ -1,8 +1,11 @@
 // The modal run: the thread's other windows disabled, the message pump, a
-// WM_QUIT taken out of the queue and posted again afterwards.
+// WM_QUIT taken out of the queue and posted again afterwards, and activation
+// handed back as the system's own modal dialogs hand it back.
 #include "windowing/form.h"
 
 #include <new>
+
+#include "windowing/placement.h"
 
 namespace scrubwell::windowing {
 namespace {
@@ -35,6 +38,16 @@ BOOL CALLBACK DisableWindow(HWND window, LPARAM context)
     return TRUE;
 }
 
+// The window that gets activation when the run ends: the one that had it when
+// the run began, if it can still take it, otherwise the owner if enabled;
+// none leaves it to the system.
+HWND ActivationAfterRun(HWND previous, HWND owner, HWND self)
+{
+    if (previous && previous != self && IsWindow(previous) && IsWindowEnabled(previous) && IsWindowVisible(previous))
+        return previous;
+    return owner && IsWindowEnabled(owner) ? owner : nullptr;
+}
+
 } // namespace
 
 void Form::SetModalResult(int result)
@@ -52,6 +65,7 @@ int Form::ShowModal()
     if (!self || handlerFailed_)
         return kModalFailed;
     modalResult_ = kModalNone;
+    const HWND previouslyActive = GetActiveWindow();
 
     DisabledWindows disabled { self, nullptr, 0, 0 };
     EnumThreadWindows(GetCurrentThreadId(), DisableWindow, reinterpret_cast<LPARAM>(&disabled));
@@ -64,10 +78,8 @@ int Form::ShowModal()
     if (design_.centred) {
         RECT frame;
         GetWindowRect(self, &frame);
-        const int width = frame.right - frame.left;
-        const int height = frame.bottom - frame.top;
-        SetWindowPos(self, nullptr, (GetSystemMetrics(SM_CXSCREEN) - width) / 2,
-            (GetSystemMetrics(SM_CYSCREEN) - height) / 2, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        const Rect place = CentredIn(WorkArea(), frame.right - frame.left, frame.bottom - frame.top);
+        SetWindowPos(self, nullptr, place.left, place.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     }
     running_ = true;
     bool quit = false;
@@ -78,7 +90,9 @@ int Form::ShowModal()
     SetForegroundWindow(self);
     FocusFirstControl();
     while (modalResult_ == kModalNone) {
-        if (!handle_) { // destroyed under us, with its owner
+        // Destroyed under us (with its owner, say), also where a host's
+        // subclass kept WM_NCDESTROY from the form.
+        if (!handle_ || !IsWindow(handle_)) {
             modalResult_ = kModalCancel;
             break;
         }
@@ -103,12 +117,16 @@ int Form::ShowModal()
         if (IsWindow(disabled.windows[i]))
             EnableWindow(disabled.windows[i], TRUE);
     delete[] disabled.windows;
+    if (handle_ && !IsWindow(handle_))
+        WindowGone();
     if (handle_) {
-        const bool active = GetActiveWindow() == handle_;
+        // Activation moves before the window hides, so that the system has no
+        // other window to choose meanwhile.
+        if (GetActiveWindow() == handle_)
+            if (const HWND next = ActivationAfterRun(previouslyActive, GetWindow(handle_, GW_OWNER), handle_))
+                SetActiveWindow(next);
         SetWindowPos(
             handle_, nullptr, 0, 0, 0, 0, SWP_HIDEWINDOW | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-        if (const HWND owner = GetWindow(handle_, GW_OWNER); owner && active)
-            SetActiveWindow(owner);
     }
     if (quit)
         PostQuitMessage(static_cast<int>(quitCode));

@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include "windowing/accessible_control.h"
 #include "windowing/form.h"
 
 namespace scrubwell::windowing {
@@ -44,6 +45,14 @@ bool Register(const char* name, WNDPROC procedure, int extraBytes)
     return RegisterClassExA(&windowClass) || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
 }
 
+BOOL CALLBACK DetachChild(HWND child, LPARAM)
+{
+    ForgetAccessible(child);
+    if (GetWindowLongPtrA(child, GWLP_WNDPROC) == reinterpret_cast<LONG_PTR>(ContainerProc))
+        SetWindowLongPtrA(child, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(DefWindowProcA));
+    return TRUE;
+}
+
 void UnregisterAll()
 {
     const char* const names[] = { kFormClass, kContainerClass };
@@ -72,6 +81,14 @@ bool RegisterWindowClasses()
     if (!registered)
         UnregisterAll(); // none may outlive the module's code
     return registered;
+}
+
+void DetachFromModule(HWND window)
+{
+    EnumChildWindows(window, DetachChild, 0);
+    ForgetAccessible(window);
+    SetWindowLongPtrA(window, GWLP_USERDATA, 0);
+    SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(DefDlgProcA));
 }
 
 void UnregisterWindowClasses()

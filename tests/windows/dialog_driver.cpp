@@ -109,7 +109,7 @@ TestHost::~TestHost()
             DispatchMessageA(&message);
 }
 
-DialogDriver::DialogDriver(HWND hostWindow, DWORD thread)
+DialogDriver::DialogDriver(HWND hostWindow, DWORD thread, HMODULE library)
     : host(hostWindow)
     , hostThread(thread)
     , retrievals_(SetWindowsHookExA(WH_GETMESSAGE, NoteRetrieval, nullptr, thread))
@@ -118,7 +118,8 @@ DialogDriver::DialogDriver(HWND hostWindow, DWORD thread)
         [&] {
             HWND candidate = nullptr;
             while ((candidate = FindWindowExA(nullptr, candidate, "ScrubwellForm", nullptr)))
-                if (GetWindow(candidate, GW_OWNER) == host && IsWindowVisible(candidate)) {
+                if (GetWindow(candidate, GW_OWNER) == host && IsWindowVisible(candidate)
+                    && (!library || reinterpret_cast<HMODULE>(GetClassLongPtrA(candidate, GCLP_HMODULE)) == library)) {
                     dialog = candidate;
                     return true;
                 }
@@ -329,9 +330,18 @@ DWORD WINAPI RunFunction(void* function)
 int32_t RunDialog(PluginLibrary& plugin, TestHost& host, TEffectParamBlock& block,
     const std::function<void(DialogDriver&)>& script, uint16_t channels)
 {
+    return RunDialogOver(plugin.showEffectDialog, host.window, block, script, channels);
+}
+
+int32_t RunDialogOver(ShowEffectDialogFunction show, HWND parent, TEffectParamBlock& block,
+    const std::function<void(DialogDriver&)>& script, uint16_t channels)
+{
     const DWORD hostThread = GetCurrentThreadId();
+    HMODULE library = nullptr;
+    GetModuleHandleExA(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
+        reinterpret_cast<const char*>(show), &library);
     const std::function<void()> user = [&] {
-        DialogDriver driver(host.window, hostThread);
+        DialogDriver driver(parent, hostThread, library);
         if (driver.dialog)
             script(driver);
         // A script that failed half-way must not leave the call hanging.
@@ -343,7 +353,7 @@ int32_t RunDialog(PluginLibrary& plugin, TestHost& host, TEffectParamBlock& bloc
         }
     };
     const HANDLE thread = CreateThread(nullptr, 0, RunFunction, const_cast<std::function<void()>*>(&user), 0, nullptr);
-    const int32_t result = plugin.showEffectDialog(host.window, 0, 0, MakeWaveFormat(channels), &block);
+    const int32_t result = show(parent, 0, 0, MakeWaveFormat(channels), &block);
     WaitForSingleObject(thread, INFINITE);
     CloseHandle(thread);
     return result;

@@ -27,7 +27,9 @@ public:
 // The user's side, on the second thread.
 class DialogDriver {
 public:
-    DialogDriver(HWND host, DWORD hostThread);
+    // library: the module whose dialog this is, where two copies may run one
+    // inside the other; null: any.
+    DialogDriver(HWND host, DWORD hostThread, HMODULE library = nullptr);
     ~DialogDriver();
 
     // Attributes of the dialog, read through messages.
@@ -79,6 +81,9 @@ private:
 // Runs ShowEffectDialog over block on this thread while script drives the
 // dialog from a second thread. The script must end the dialog.
 int32_t RunDialog(PluginLibrary& plugin, TestHost& host, TEffectParamBlock& block,
+    const std::function<void(DialogDriver&)>& script, uint16_t channels = 2);
+// The same with any parent window, and show, the ShowEffectDialog of a library.
+int32_t RunDialogOver(ShowEffectDialogFunction show, HWND parent, TEffectParamBlock& block,
     const std::function<void(DialogDriver&)>& script, uint16_t channels = 2);
 
 // The first window below root, in tab order, of the class (any when null) and

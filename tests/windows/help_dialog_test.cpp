@@ -92,9 +92,20 @@ TEST_F(HelpDialogTest, WindowHasItsDesignedPlaceSizeAndNoTitleBarButtons)
 
 TEST_F(HelpDialogTest, EachPageShowsItsOwnTextUnderItsTitleWithTheAddressOnce)
 {
-    // Twice in a session and in two sessions: the address is added once.
-    for (int session = 0; session < 2; ++session) {
-        Run([](DialogDriver& d) {
+    // A host that finds the help window may destroy it: it comes back whole.
+    constexpr UINT kDestroy = WM_APP + 7;
+    host.onMessage = [](UINT message, WPARAM window, LPARAM) {
+        if (message == kDestroy)
+            DestroyWindow(reinterpret_cast<HWND>(window));
+    };
+    // Twice in a session and in two sessions the address is added once; the
+    // third session's host destroys the help after each showing. Each accepts
+    // a zero block, and the help changes nothing in it.
+    TEffectParamBlock accepted[3];
+    for (int session = 0; session < 3; ++session) {
+        const bool destroyed = session == 2;
+        std::memset(&block, 0, sizeof block);
+        EXPECT_EQ(0, Run([&](DialogDriver& d) {
             const char* titles[] = { "Pop and Click Removal", "Eliminate Hum", "Reduce Hiss", "Noise Gate" };
             for (int page : { 0, 1, 2, 3, 1, 0 }) {
                 SCOPED_TRACE(titles[page]);
@@ -115,10 +126,16 @@ TEST_F(HelpDialogTest, EachPageShowsItsOwnTextUnderItsTitleWithTheAddressOnce)
                 d.Click(d.Button("&Close", help));
                 EXPECT_TRUE(DialogDriver::WaitUntil([&] { return !IsWindowVisible(help); }));
                 EXPECT_TRUE(IsWindowEnabled(d.dialog));
+                if (destroyed) {
+                    PostMessageA(d.host, kDestroy, reinterpret_cast<WPARAM>(help), 0);
+                    EXPECT_TRUE(DialogDriver::WaitUntil([&] { return !IsWindow(help); }));
+                }
             }
-            d.Click(d.Button("Cancel"));
-        });
+            d.Click(d.Button("&Start Processing"));
+        }));
+        accepted[session] = block;
     }
+    EXPECT_EQ(0, std::memcmp(&accepted[0], &accepted[2], sizeof block)) << "the destroyed help changed the block";
 }
 
 TEST_F(HelpDialogTest, EscapeDoesNothingAndAltCCloses)

@@ -18,6 +18,7 @@ public:
     PluginLibrary& operator=(const PluginLibrary&) = delete;
 
     bool Loaded() const { return module_ && getEffectInfo && showEffectDialog; }
+    HMODULE Module() const { return module_; }
     template <class Function> Function Export(const char* name) const
     {
         return reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(module_, name)));
