@@ -34,7 +34,7 @@ function sorted_median(list, n,    v, i, j, t) {
     return v[int((n + 1) / 2)]
 }
 { tid = substr($1, 1, length($1) - 1) }
-# Which process each thread is in: a process'"'"'s first thread says so, and a
+# Which process each thread is in: the first thread of a process says so, and a
 # thread made by a thread of the same process ("process=ffffffff") is its.
 $2 == "init_first_thread()" && $4 == "0" { process[tid] = value("pid") }
 $2 == "new_thread(" { own[tid] = ($3 == "process=ffffffff,") }
@@ -44,6 +44,7 @@ $2 == "find_atom(" && index($0, "name=L\"scrubwell-bench:") {
     split(substr($0, index($0, "scrubwell-bench:")), mark, "[:\"]")
     phase = mark[3] == "end" ? "" : mark[2] " " mark[3]
     bench = process[tid]; marker = tid; n = 0
+    if (bench == "") { print "no process known for thread " tid " in the trace" > "/dev/stderr"; exit 1 }
     next
 }
 phase != "" && $2 ~ /^[a-z_0-9]+\($/ && process[tid] == bench && $2 !~ /^(start|finish)_hook_chain|^get_hook_info/ {
