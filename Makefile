@@ -1,6 +1,6 @@
 # make check   installs what is missing, builds everything and runs every test
 # make demo    runs the demo host, which opens the dialog
-# make bench   measures the dialog against a bare Win32 dialog
+# make bench   measures the dialog against a bare Win32 dialog: times and server requests
 # make stress  runs the random-block test with many more blocks
 # make dist    builds the release archive and its symbols
 # make screenshots renews the README's pictures of the dialog
@@ -66,6 +66,7 @@ demo: build
 bench: build
 	cd $(BUILD)/x64/bin && ../../../tools/with-wine-display.sh ../../../tools/wine-run.sh scrubwell-bench.exe 200 \
 		"$$(winepath -w $(CURDIR)/dist/x86 2>/dev/null)" "$$(winepath -w $(CURDIR)/dist/x64 2>/dev/null)"
+	cd $(BUILD)/x64/bin && ../../../tools/with-wine-display.sh ../../../tools/count-server-requests.sh scrubwell-bench.exe
 
 STRESS_BLOCKS ?= 20000
 stress: build

@@ -1,6 +1,9 @@
 // scrubwell-bench: how long the dialog takes to come up and to go, against a
 // bare Win32 dialog with the same number and kinds of controls, measured in
 // the same process. Usage: scrubwell-bench [SESSIONS] [DLL_DIRECTORY...]
+// With --count instead it runs a few untimed sessions and marks where each
+// open and close begins and ends, for a count of the system calls in between
+// (tools/count-server-requests.sh).
 #include <windows.h>
 
 #include <commctrl.h>
@@ -37,7 +40,19 @@ struct Probe {
     double cancelAt = 0;
     Timing* timing = nullptr;
     bool baseline = false;
+    bool marking = false;
 } probe;
+
+// A lookup of an atom that does not exist: one request to the Wine server
+// that names its argument in the server's trace, and changes nothing.
+void Mark(const char* phase)
+{
+    if (!probe.marking)
+        return;
+    char name[64];
+    std::snprintf(name, sizeof name, "scrubwell-bench:%s:%s", probe.baseline ? "bare" : "TidwexUI", phase);
+    GlobalFindAtomA(name);
+}
 
 HWND VisibleOwnedWindow(HWND owner)
 {
@@ -67,6 +82,7 @@ LRESULT CALLBACK HostProc(HWND window, UINT message, WPARAM wParam, LPARAM lPara
             return 0;
         RedrawWindow(dialog, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
         probe.timing->shown.push_back(Now() - probe.start);
+        Mark("close");
         probe.cancelAt = Now();
         if (probe.baseline) {
             EndDialog(dialog, IDCANCEL);
@@ -197,6 +213,39 @@ void Print(const char* what, const std::vector<double>& values)
     std::printf("  %-44s median %7.2f ms   (10%%..90%%: %.2f .. %.2f)\n", what, s.median, s.low, s.high);
 }
 
+constexpr int kCountedSessions = 5;
+
+// Interleaved, so that both see the same state of the machine; only the
+// sessions after the warm-up ones are recorded, and marked if asked.
+void RunSessions(decltype(&ShowEffectDialog) show, int warmUps, int sessions, bool mark, Timing& ours, Timing& bare)
+{
+    TEffectParamBlock block;
+    std::memset(&block, 0, sizeof block);
+    TWaveFormat format {};
+    format.Channels = 2;
+    for (int i = 0; i < warmUps + sessions; ++i) {
+        Timing scratch;
+        const bool warmUp = i < warmUps;
+        probe.marking = mark && !warmUp;
+        probe.baseline = false;
+        probe.timing = warmUp ? &scratch : &ours;
+        Mark("open");
+        probe.start = Now();
+        show(probe.host, 0, 0, format, &block);
+        probe.timing->closed.push_back(Now() - probe.cancelAt);
+        Mark("end");
+
+        probe.baseline = true;
+        probe.timing = warmUp ? &scratch : &bare;
+        Mark("open");
+        probe.start = Now();
+        DialogBoxIndirectParamA(GetModuleHandleA(nullptr), BaselineTemplate(), probe.host, BaselineProc, 0);
+        probe.timing->closed.push_back(Now() - probe.cancelAt);
+        Mark("end");
+    }
+    probe.marking = false;
+}
+
 long FileSize(const std::string& path)
 {
     WIN32_FILE_ATTRIBUTE_DATA data;
@@ -208,6 +257,7 @@ long FileSize(const std::string& path)
 int main(int argc, char** argv)
 {
     QueryPerformanceFrequency(&frequency);
+    const bool counting = argc > 1 && std::strcmp(argv[1], "--count") == 0;
     const int sessions = argc > 1 ? std::max(10, std::atoi(argv[1])) : 200;
     INITCOMMONCONTROLSEX controls { sizeof controls, ICC_BAR_CLASSES | ICC_TAB_CLASSES };
     InitCommonControlsEx(&controls);
@@ -225,7 +275,7 @@ int main(int argc, char** argv)
 
     // LoadLibrary plus GetEffectInfo, from nothing loaded.
     std::vector<double> loads;
-    for (int i = 0; i < 50; ++i) {
+    for (int i = 0; i < (counting ? 0 : 50); ++i) {
         const double start = Now();
         HMODULE library = LoadLibraryA("TidwexUI.dll");
         auto info = reinterpret_cast<decltype(&GetEffectInfo)>(
@@ -242,26 +292,15 @@ int main(int argc, char** argv)
         reinterpret_cast<void*>(GetProcAddress(library, "ShowEffectDialog")));
 
     Timing ours, bare;
-    TEffectParamBlock block;
-    std::memset(&block, 0, sizeof block);
-    TWaveFormat format {};
-    format.Channels = 2;
-    // Interleaved, so that both see the same state of the machine.
-    for (int i = 0; i < sessions + 5; ++i) {
-        Timing scratch;
-        const bool warmUp = i < 5;
-        probe.baseline = false;
-        probe.timing = warmUp ? &scratch : &ours;
-        probe.start = Now();
-        show(probe.host, 0, 0, format, &block);
-        probe.timing->closed.push_back(Now() - probe.cancelAt);
-
-        probe.baseline = true;
-        probe.timing = warmUp ? &scratch : &bare;
-        probe.start = Now();
-        DialogBoxIndirectParamA(GetModuleHandleA(nullptr), BaselineTemplate(), probe.host, BaselineProc, 0);
-        probe.timing->closed.push_back(Now() - probe.cancelAt);
+    if (counting) {
+        RunSessions(show, 2, kCountedSessions, true, ours, bare);
+        std::printf(
+            "Scrubwell dialog request count: %d sessions each, interleaved, after 2 to warm up\n", kCountedSessions);
+        FreeLibrary(library);
+        DestroyWindow(probe.host);
+        return 0;
     }
+    RunSessions(show, 5, sessions, false, ours, bare);
     FreeLibrary(library);
 
     std::printf("Scrubwell dialog benchmark: %d sessions each, interleaved, after 5 to warm up\n", sessions);
