@@ -34,10 +34,6 @@ if(CMAKE_CXX_COMPILER_ID STREQUAL "GNU" AND SCRUBWELL_CLANG_DLLS)
   return()
 endif()
 
-enable_language(RC)
-# The version lives in project(); the resource takes it from there.
-configure_file(${CMAKE_SOURCE_DIR}/exports/TidwexUI.rc.in ${CMAKE_BINARY_DIR}/TidwexUI.rc @ONLY)
-
 set(plugin_sources)
 set(plugin_link_options ${SCRUBWELL_SHIPPED_LINK_OPTIONS} -Wl,--enable-stdcall-fixup)
 if(CMAKE_CXX_COMPILER_ID STREQUAL "Clang")
@@ -50,15 +46,16 @@ function(scrubwell_plugin_dll target def)
   add_library(${target} SHARED ${CMAKE_SOURCE_DIR}/exports/exports.cpp ${CMAKE_SOURCE_DIR}/exports/lean_runtime.cpp
     ${CMAKE_SOURCE_DIR}/exports/stack_protector.cpp
     ${CMAKE_SOURCE_DIR}/exports/host_memory.cpp ${CMAKE_SOURCE_DIR}/exports/dpi_context.cpp
-    ${CMAKE_BINARY_DIR}/TidwexUI.rc ${plugin_sources} ${ARGN})
+    ${plugin_sources} ${ARGN})
   set_target_properties(${target} PROPERTIES PREFIX "" LINK_DEPENDS ${def})
+  scrubwell_version_resource(${target} "Scrubwell settings dialog")
   target_compile_options(${target} PRIVATE ${SCRUBWELL_LEAN_OPTIONS})
   # The .def file and the map by names relative to the build folder, which
   # the linker's command line in the PDB would otherwise name.
   get_filename_component(def_name ${def} NAME)
   configure_file(${def} ${CMAKE_BINARY_DIR}/${def_name} COPYONLY)
-  target_link_options(${target} PRIVATE -Os -Wl,--gc-sections -Wl,${def_name} -Wl,-Map=${target}.map
-    ${plugin_link_options})
+  target_link_options(${target} PRIVATE -Os -Wl,--gc-sections -Wl,${def_name} ${plugin_link_options})
+  scrubwell_link_map(${target})
   if(COMMAND scrubwell_plugin_pdb)
     scrubwell_plugin_pdb(${target})
   endif()
