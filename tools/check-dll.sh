@@ -53,7 +53,11 @@ offset() {
   done <<<"$sections"
   echo -1
 }
-read_string() { tail -c +$(($(offset "$1") + 1)) "$shipped" | head -c 260 | tr '\0' '\n' | head -1; }
+read_string() {
+  local text
+  text=$(dd if="$shipped" bs=1 skip="$(offset "$1")" count=260 status=none | tr '\0' '\n')
+  echo "${text%%$'\n'*}"
+}
 read_word() { od -An -t"u$2" -j "$(offset "$1")" -N"$2" "$shipped" | tr -d ' '; }
 pointer_size=$((x86 ? 4 : 8))
 
