@@ -63,15 +63,17 @@ macros=$(printf '#include "scrubwell_effect.h"\nSCRUBWELL_VERSION_MAJOR SCRUBWEL
   || { failed=$((failed + 1)); echo "FAIL: project() says $version, the header '$macros', the package $(basename "$pkg")"; }
 
 # A crash offset in the shipped DLL leads through its PDB to the source, as
-# the guide shows: GetEffectInfo's export address, relative to the image.
+# the guide shows: each export's address, relative to the image.
 check "the symbols' SHA256SUMS" bash -c "cd '$symbols' && sha256sum --quiet --strict -c SHA256SUMS"
 for arch in x86 x64; do
   mkdir -p "$dir/resolve-$arch"
   cp "$pkg/$arch/TidwexUI.dll" "$symbols/$arch/TidwexUI.pdb" "$dir/resolve-$arch/"
-  rva=$(llvm-readobj --coff-exports "$pkg/$arch/TidwexUI.dll" | awk '$2 == "GetEffectInfo" {getline; print $2}')
-  where=$(llvm-symbolizer --relative-address --obj="$dir/resolve-$arch/TidwexUI.dll" "$rva" | tr '\n\\' ' /')
-  [[ $where == "GetEffectInfo exports/exports.cpp:"[0-9]* ]] && passed=$((passed + 1)) \
-    || { failed=$((failed + 1)); echo "FAIL: $arch: GetEffectInfo at $rva resolves to: $where"; }
+  for function in GetEffectInfo ShowEffectDialog; do
+    rva=$(llvm-readobj --coff-exports "$pkg/$arch/TidwexUI.dll" | awk -v f="$function" '$2 == f {getline; print $2}')
+    where=$(llvm-symbolizer --relative-address --obj="$dir/resolve-$arch/TidwexUI.dll" "$rva" | tr '\n\\' ' /')
+    [[ $where == "$function exports/exports.cpp:"[0-9]* ]] && passed=$((passed + 1)) \
+      || { failed=$((failed + 1)); echo "FAIL: $arch: $function at $rva resolves to: $where"; }
+  done
 done
 
 # The SBOM: SPDX 2.3 JSON that lists every other file with its SHA-256.
