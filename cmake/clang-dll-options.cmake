@@ -5,12 +5,13 @@
 # - Control Flow Guard's table and flags, the CET shadow-stack mark;
 # - -Brepro: the header's timestamp is a hash of the contents, not a time;
 # - on x86 the NO_SEH flag and the subsystem and OS version of Windows XP,
-#   which LLD would otherwise set to 6.0.
+#   which LLD would otherwise set to 6.0; the .def file's undecorated names
+#   bound to the stdcall functions without a warning, as with GNU ld.
 set(plugin_link_options
   -Wl,--Xlink=-pdbaltpath:%_PDB% -Wl,--Xlink=-pdbsourcepath:.
   -Wl,--Xlink=-guard:cf -Wl,--Xlink=-cetcompat -Wl,--Xlink=-Brepro)
 if(CMAKE_SIZEOF_VOID_P EQUAL 4)
-  list(APPEND plugin_link_options -Wl,--no-seh -Wl,--major-subsystem-version=5 -Wl,--minor-subsystem-version=1
+  list(APPEND plugin_link_options -Wl,--enable-stdcall-fixup -Wl,--no-seh -Wl,--major-subsystem-version=5 -Wl,--minor-subsystem-version=1
     -Wl,--major-os-version=5 -Wl,--minor-os-version=1)
 endif()
 
