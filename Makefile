@@ -28,19 +28,14 @@ $(BUILD)/x86-tests/build.ninja:
 	$(CONFIGURE) -S . -B $(BUILD)/x86-tests -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake
 I386_TESTS := settings_tests exports_tests dialog_tests robustness_tests shared_runtime_host
 
-# strip writes the time into a PE header whose timestamp is 0, unless
-# SOURCE_DATE_EPOCH says which time: 0 keeps the linker's 0.
-STRIP_X86 := SOURCE_DATE_EPOCH=0 i686-w64-mingw32-strip
-STRIP_X64 := SOURCE_DATE_EPOCH=0 x86_64-w64-mingw32-strip
-
 build: deps $(BUILD)/native/build.ninja $(BUILD)/x64/build.ninja $(BUILD)/x86/build.ninja $(BUILD)/x86-tests/build.ninja
 	$(NINJA) $(BUILD)/native
 	$(NINJA) $(BUILD)/x64
 	$(NINJA) $(BUILD)/x86
 	$(NINJA) $(BUILD)/x86-tests --target $(I386_TESTS)
 	@mkdir -p dist/x86 dist/x64
-	$(STRIP_X86) -o dist/x86/TidwexUI.dll $(BUILD)/x86/bin/TidwexUI.dll
-	$(STRIP_X64) -o dist/x64/TidwexUI.dll $(BUILD)/x64/bin/TidwexUI.dll
+	cp $(BUILD)/x86/bin/TidwexUI.dll dist/x86/TidwexUI.dll
+	cp $(BUILD)/x64/bin/TidwexUI.dll dist/x64/TidwexUI.dll
 
 dist: build
 	tools/make-dist.sh $(BUILD) $(VERSION)

@@ -10,8 +10,14 @@
 
 extern "C" {
 
-// Read by every protected function on entry and checked on return.
-uintptr_t __stack_chk_guard = 0;
+// Read by every protected function on entry and checked on return. The load
+// configuration names it as the image's security cookie; it starts at the
+// default cookie value, which tells a loader that it has not been seeded.
+#ifdef _WIN64
+uintptr_t __stack_chk_guard = 0x00002B992DDFA232u;
+#else
+uintptr_t __stack_chk_guard = 0xBB40E64Eu;
+#endif
 
 // A protected function found its canary overwritten: the stack is not to be
 // trusted, so the process ends at once, as the Windows compilers' check does.

@@ -7,7 +7,9 @@ packages=(
   cmake ninja-build make g++ googletest clang-format
   g++-mingw-w64-i686-win32 g++-mingw-w64-x86-64-win32 binutils-mingw-w64 clang lld llvm
   wine wine64 fonts-wine xvfb xauth imagemagick xdotool
-  libmpfr-dev pkgconf
+  libmpfr-dev pkgconf jq
+  # signing the package's programs, and the certificate the package test makes
+  osslsigncode openssl
   # the shared MinGW runtime that one 32-bit test host loads
   gcc-mingw-w64-i686-posix-runtime mingw-w64-i686-dev
   # the emulated i386 machine that runs the 32-bit tests

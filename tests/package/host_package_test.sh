@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # The release package as a host author uses it, unpacked from `make dist`'s
 # archive: its checksums and README links; the version in the header, in
-# project() and in the DLL's version resource; the symbols of the shipped
-# DLLs; the public headers in every dialect with every compiler; the samples,
+# project() and in the version resources; the PDBs of the shipped DLLs; the
+# SBOM; signing; the public headers in every dialect with every compiler; the samples,
 # as the host guide prints them, built by their CMake project, by pkg-config
 # and by hand for x86 and x64, linked through the import libraries and run
 # under Wine while a second process presses the dialog's buttons.
@@ -62,16 +62,51 @@ macros=$(printf '#include "scrubwell_effect.h"\nSCRUBWELL_VERSION_MAJOR SCRUBWEL
 [ "$macros" = "${version//./ } \"$version\"" ] && [[ $pkg == */scrubwell-$version ]] && passed=$((passed + 1)) \
   || { failed=$((failed + 1)); echo "FAIL: project() says $version, the header '$macros', the package $(basename "$pkg")"; }
 
-# A crash offset in the shipped DLL leads through the symbols to the source:
-# GetEffectInfo's export address, plus the image base.
+# A crash offset in the shipped DLL leads through its PDB to the source, as
+# the guide shows: each export's address, relative to the image.
+check "the symbols' SHA256SUMS" bash -c "cd '$symbols' && sha256sum --quiet --strict -c SHA256SUMS"
 for arch in x86 x64; do
-  headers=$("${triple[$arch]}-objdump" -p "$pkg/$arch/TidwexUI.dll")
-  base=$(awk '/^ImageBase/ {print $2}' <<<"$headers")
-  ordinal=$(awk '/\[Ordinal\/Name Pointer\] Table/ {t=1; next} t && $NF == "GetEffectInfo" {gsub(/[][]/, "", $2); print $2; exit}' <<<"$headers")
-  rva=$(awk -v o="$ordinal]" '/Export RVA$/ && $2 == o {print $5; exit}' <<<"$headers")
-  where=$("${triple[$arch]}-addr2line" -f -e "$symbols/$arch/TidwexUI.dll.debug" "$(printf '0x%x' $((16#$base + 16#$rva)))")
-  [[ $where == *GetEffectInfo*exports/exports.cpp:[0-9]* ]] && passed=$((passed + 1)) \
-    || { failed=$((failed + 1)); echo "FAIL: $arch: GetEffectInfo at 0x$rva resolves to: $where"; }
+  mkdir -p "$dir/resolve-$arch"
+  cp "$pkg/$arch/TidwexUI.dll" "$symbols/$arch/TidwexUI.pdb" "$dir/resolve-$arch/"
+  for function in GetEffectInfo ShowEffectDialog; do
+    rva=$(llvm-readobj --coff-exports "$pkg/$arch/TidwexUI.dll" | awk -v f="$function" '$2 == f {getline; print $2}')
+    where=$(llvm-symbolizer --relative-address --obj="$dir/resolve-$arch/TidwexUI.dll" "$rva" | tr '\n\\' ' /')
+    [[ $where == "$function exports/exports.cpp:"[0-9]* ]] && passed=$((passed + 1)) \
+      || { failed=$((failed + 1)); echo "FAIL: $arch: $function at $rva resolves to: $where"; }
+  done
+done
+
+# The SBOM: SPDX 2.3 JSON that lists every other file with its SHA-256.
+sbom=$pkg/scrubwell.spdx.json
+check "scrubwell.spdx.json is SPDX 2.3" test "$(jq -r .spdxVersion "$sbom" 2>&1)" = SPDX-2.3
+check "scrubwell.spdx.json lists every file with its SHA-256" bash -c "cd '$pkg' && diff \
+  <(find . -type f ! -name SHA256SUMS ! -name scrubwell.spdx.json | LC_ALL=C sort | xargs sha256sum) \
+  <(jq -r '.files[] | (.checksums[] | select(.algorithm == \"SHA256\") | .checksumValue) + \"  \" + .fileName' \
+    scrubwell.spdx.json | LC_ALL=C sort -k2)"
+
+# Every shipped program's version resource: its file, the version, the copyright.
+for exe in x86/scrubwell-host.exe x64/scrubwell-host.exe x64/scrubwell-block.exe x86/TidwexUI.dll x64/TidwexUI.dll; do
+  text=$(strings -el "$pkg/$exe" | tr '\n' '|')
+  for field in "OriginalFilename|$(basename "$exe")" "FileVersion|$version" \
+    "LegalCopyright|Copyright (c) 2026 The Scrubwell developers"; do
+    [[ $text == *"|$field|"* ]] && passed=$((passed + 1)) \
+      || { failed=$((failed + 1)); echo "FAIL: $exe's version resource lacks ${field/|/ }"; }
+  done
+done
+
+# Signing as make dist does with a certificate: one made here, verified
+# against itself as the CA; a changed byte breaks the signature.
+openssl req -x509 -newkey rsa:2048 -nodes -days 2 -subj "/CN=Scrubwell test signer" -addext extendedKeyUsage=codeSigning \
+  -keyout "$dir/key.pem" -out "$dir/cert.pem" >/dev/null 2>&1
+for arch in x86 x64; do
+  cp "$pkg/$arch/TidwexUI.dll" "$dir/signed-$arch.dll"
+  built "$arch: sign-pe.sh signs" env SCRUBWELL_SIGN_CERT="$dir/cert.pem" SCRUBWELL_SIGN_KEY="$dir/key.pem" \
+    "$src/tools/sign-pe.sh" "$dir/signed-$arch.dll"
+  built "$arch: the signature verifies" osslsigncode verify -CAfile "$dir/cert.pem" -in "$dir/signed-$arch.dll"
+  byte=$(od -An -tu1 -j 4096 -N1 "$dir/signed-$arch.dll")
+  printf "\\x$(printf %02x $((byte ^ 255)))" | dd of="$dir/signed-$arch.dll" bs=1 seek=4096 conv=notrunc 2>/dev/null
+  osslsigncode verify -CAfile "$dir/cert.pem" -in "$dir/signed-$arch.dll" >/dev/null 2>&1 \
+    && { failed=$((failed + 1)); echo "FAIL: $arch: a changed byte still verifies"; } || passed=$((passed + 1))
 done
 
 strict=(-Wall -Wextra -pedantic-errors -Werror -I"$pkg/include")

@@ -317,6 +317,7 @@ TEST_F(ExportsTest, VersionResourceNamesTheProductAndTheFile)
     EXPECT_EQ("TidwexUI.dll", value("OriginalFilename"));
     EXPECT_FALSE(value("FileVersion").empty());
     EXPECT_FALSE(value("FileDescription").empty());
+    EXPECT_EQ("Copyright (c) 2026 The Scrubwell developers", value("LegalCopyright"));
 }
 
 // The library with a scripted session in place of the dialogs.
