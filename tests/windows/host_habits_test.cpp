@@ -157,9 +157,11 @@ TEST(HostHabits, AWindowTheHostWouldNotLetGoNoLongerReachesTheLibrary)
     const HMODULE commonControls = LoadLibraryA("comctl32.dll");
     TestHost host;
     std::vector<HWND> kept;
+    HMODULE library = nullptr;
     {
         PluginLibrary plugin { copy.file.c_str() };
         ASSERT_TRUE(plugin.Loaded());
+        library = plugin.Module();
         const Hook hook(WH_CBT, KeepForms);
         TEffectParamBlock block;
         std::memset(&block, 0, sizeof block);
@@ -176,7 +178,7 @@ TEST(HostHabits, AWindowTheHostWouldNotLetGoNoLongerReachesTheLibrary)
             kept.push_back(window);
             EnumChildWindows(window, CollectWithChildren, reinterpret_cast<LPARAM>(&kept));
         }
-        ASSERT_GE(kept.size(), 3u) << "the two dialogs of the first call and the main dialog of the second";
+        ASSERT_GE(kept.size(), 3u) << "the dialogs of both calls, kept, with their controls";
         const auto base = reinterpret_cast<LONG_PTR>(plugin.Module());
         const auto* headers = reinterpret_cast<const IMAGE_NT_HEADERS*>(
             base + reinterpret_cast<const IMAGE_DOS_HEADER*>(base)->e_lfanew);
@@ -194,6 +196,11 @@ TEST(HostHabits, AWindowTheHostWouldNotLetGoNoLongerReachesTheLibrary)
     for (HWND window : kept) {
         if (IsWindow(window) && HasClass(window, "ScrubwellForm"))
             EXPECT_TRUE(DestroyWindow(window));
+    }
+    // The classes that the unloaded copy could not unregister while its windows
+    // were kept: another library loaded at the same address must not meet them.
+    for (const char* name : { "ScrubwellForm", "ScrubwellContainer" }) {
+        EXPECT_TRUE(UnregisterClassA(name, library)) << name;
     }
     FreeLibrary(commonControls);
 }
