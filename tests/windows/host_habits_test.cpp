@@ -193,10 +193,10 @@ TEST(HostHabits, AWindowTheHostWouldNotLetGoNoLongerReachesTheLibrary)
     // The library is unloaded: the windows answer and go without it.
     for (HWND window : kept)
         SendMessageA(window, WM_PAINT, 0, 0);
-    for (HWND window : kept) {
-        if (IsWindow(window) && HasClass(window, "ScrubwellForm"))
+    for (HWND window : kept)
+        if (IsWindow(window) && HasClass(window, "ScrubwellForm")) {
             EXPECT_TRUE(DestroyWindow(window));
-    }
+        }
     // The classes that the unloaded copy could not unregister while its windows
     // were kept: another library loaded at the same address must not meet them.
     for (const char* name : { "ScrubwellForm", "ScrubwellContainer" }) {
