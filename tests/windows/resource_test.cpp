@@ -1,8 +1,8 @@
 // A thousand sessions in one process give back every window, font, GDI and
 // USER object and all but a small fixed amount of memory; loading and
 // unloading the library again and again takes no more memory than doing the
-// same with a DLL that has its imports and no code (the system loader's own
-// growth, which 32-bit Wine has and 64-bit Wine has not).
+// same with a DLL that has its imports and no code: what the system's loader
+// keeps is not the library's.
 //
 // Sessions that open the help are held to everything but the memory: Wine's
 // multi-line edit control keeps some 80 KiB each time it lays out a long text,
