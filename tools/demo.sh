@@ -22,7 +22,7 @@ if [ -f "$("$root/tools/i386-guest/image-dir.sh")/base.img" ]; then
   rm -rf "$share"
   mkdir -p "$share/programs" "$share/out/tour" "$out/x86"
   cp "$root/build/x86/bin/scrubwell-host.exe" "$root/dist/x86/TidwexUI.dll" "$share/programs/"
-  echo 'tour 300 scrubwell-host.exe --tour Z:\share\out\tour tour-block.bin' >"$share/run-list"
+  echo '1 tour 300 scrubwell-host.exe --tour Z:\share\out\tour tour-block.bin' >"$share/run-list"
   "$root/tools/i386-guest/run.sh" "$share" 420 || true
   cp "$share"/out/tour/* "$out/x86/" 2>/dev/null || echo "demo: the 32-bit tour left nothing" >&2
 else

@@ -3,9 +3,11 @@
 # stage on this machine (download and unpack only, from the mirror this
 # machine's apt uses), the kernel and a small initramfs, then provision.sh
 # (debootstrap's second stage and the 32-bit Wine prefix) in a chroot of the
-# tree, and a raw ext4 image made from the tree. Where this machine cannot run
-# i386 programs, provision.sh runs in a first boot of the guest instead, under
-# full-system emulation, which is far slower.
+# tree, and a raw ext4 image made from the tree for the emulated machine. The
+# provisioned tree stays beside the image, as rootfs/, for the runs in a
+# chroot. Where this machine cannot run i386 programs, provision.sh runs in a
+# first boot of the guest instead, under full-system emulation, which is far
+# slower, and only the image is kept.
 # Does nothing when the image is in the cache already.
 # Usage: build-image.sh [IMAGE_DIR]   (default: what image-dir.sh prints)
 set -euo pipefail
@@ -66,7 +68,9 @@ fi
 log "making the disk image"
 truncate -s 6G "$work/base.img"
 mkfs.ext4 -q -F -L i386root -d "$root" "$work/base.img"
-rm -rf "$root" "$work/kernel"
+rm -rf "$work/kernel"
+# An unprovisioned tree is of no use to a run.
+[ -f "$work/share/provision.ok" ] || rm -rf "$root"
 
 if [ ! -f "$work/share/provision.ok" ]; then
   log "first boot: provisioning (log: $work/share/console.log)"

@@ -8,5 +8,6 @@ cache=${SCRUBWELL_GUEST_CACHE:-/var/cache/scrubwell}
 if ! mkdir -p "$cache" 2>/dev/null || [ ! -w "$cache" ]; then
   cache=${XDG_CACHE_HOME:-$HOME/.cache}/scrubwell
 fi
-hash=$(cd "$here" && cat build-image.sh dpkg-build.cfg guest-packages.txt init mk-initramfs.sh provision-in-chroot.sh provision.sh | sha256sum | cut -c1-12)
+hash=$(cd "$here" && cat build-image.sh can-run-tree.sh chroot-run.sh dpkg-build.cfg guest-packages.txt init mk-initramfs.sh \
+  provision-in-chroot.sh provision.sh | sha256sum | cut -c1-12)
 echo "$cache/i386-guest-$hash"

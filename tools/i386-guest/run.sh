@@ -1,26 +1,27 @@
 #!/usr/bin/env bash
-# Runs SHARE_DIR/run-list in the i386 guest (see guest-run.sh) and prints the
-# guest's console. Builds the guest image first when the cache has none for
-# this recipe (a few minutes). The guest gets at most SECONDS.
+# Runs SHARE_DIR/run-list (see guest-run.sh) in the i386 guest, whose image
+# must be built (build-image.sh), and prints its console: natively in a chroot
+# of the guest's tree over a throwaway overlay (chroot-run.sh) or in the
+# emulated machine (run-vm.sh), as way.sh says. The guest gets at most SECONDS.
 # Usage: run.sh SHARE_DIR SECONDS
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 share=$1
 seconds=$2
 image=$("$here/image-dir.sh")
-if [ ! -f "$image/base.img" ]; then
-  echo "i386 guest: no image for this recipe in the cache; building $image (a few minutes)"
-  start=$(date +%s)
-  "$here/build-image.sh" "$image"
-  echo "i386 guest: image built in $(($(date +%s) - start)) s"
-fi
+way=$("$here/way.sh" "$image")
 cp "$here/guest-run.sh" "$share/entry.sh"
+echo "export I386_WAY=$way" >>"$share/environment"
 start=$(date +%s)
 status=0
-"$here/run-vm.sh" -t "$seconds" "$image" "$share" || status=$?
+if [ "$way" = chroot ]; then
+  "$here/chroot-run.sh" -o -t "$seconds" "$image/rootfs" "$share" >/dev/null || status=$?
+else
+  "$here/run-vm.sh" -t "$seconds" "$image" "$share" || status=$?
+fi
 sed 's/^/  guest | /' "$share/console.log" 2>/dev/null || true
-echo "i386 guest: ran $(($(date +%s) - start)) s (bound $seconds s), qemu exit $status"
-if [ $status -ne 0 ]; then
+echo "i386 guest: ran $(($(date +%s) - start)) s ($way, bound $seconds s), exit status $status"
+if [ $status -ne 0 ] && [ "$way" = qemu ]; then
   echo "i386 guest: the serial console's last lines:"
   tail -20 "$share/serial.log" "$share/qemu.log" 2>/dev/null || true
 fi
