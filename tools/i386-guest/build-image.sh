@@ -26,9 +26,7 @@ fi
 for tool in qemu-system-i386 debootstrap mkfs.ext4 cpio dpkg-deb unshare; do
   command -v $tool >/dev/null || { echo "build-image: $tool is missing; run tools/install-deps.sh" >&2; exit 1; }
 done
-mirror=${SCRUBWELL_MIRROR:-$(awk '/^URIs:/ { print $2; exit }' /etc/apt/sources.list.d/*.sources 2>/dev/null || true)}
-mirror=${mirror:-$(awk '/^deb / { print $2; exit }' /etc/apt/sources.list /etc/apt/sources.list.d/*.list 2>/dev/null || true)}
-[ -n "$mirror" ] || { echo "build-image: no Debian mirror in the apt sources" >&2; exit 1; }
+mirror=$("$here/../apt-mirror.sh")
 packages=$(grep -v -e '^#' -e '^$' "$here/guest-packages.txt" | paste -sd,)
 work=$image.partial
 rm -rf "$work"
