@@ -55,31 +55,39 @@ Form::~Form()
 
 void Form::Destroy()
 {
-    if (handle_ && IsWindow(handle_))
-        DestroyWindow(handle_);
-    if (!handle_)
-        return; // WM_NCDESTROY has cleaned up
-    // A host's hook refused the destruction, or its subclass kept WM_NCDESTROY
-    // from the form: what is left of the window must not reach the form again.
-    if (IsWindow(handle_))
-        DetachFromModule(handle_);
+    if (!WindowExists())
+        return;
+    DestroyWindow(handle_);
+    if (!WindowExists())
+        return;
+    // A host's hook refused the destruction: what is left of the window must
+    // not reach the form again.
+    DetachFromModule(handle_);
     WindowGone();
+}
+
+bool Form::WindowExists()
+{
+    // A host's subclass may keep WM_NCDESTROY from the form: then the form
+    // learns here that its window has gone.
+    if (handle_ && !IsWindow(handle_))
+        WindowGone();
+    return handle_ != nullptr;
 }
 
 bool Form::Create()
 {
-    if (handle_ && IsWindow(handle_))
+    if (WindowExists())
         return true;
-    if (handle_)
-        WindowGone(); // destroyed where a host's subclass kept WM_NCDESTROY from us
     if (rowCount_ > kMaxRows || !RegisterWindowClasses())
         return false;
     RECT frame { 0, 0, design_.clientWidth, design_.clientHeight };
     AdjustWindowRectEx(&frame, design_.style, FALSE, kFormExStyle);
     // A centred form moves when it is shown; the others stand at their
     // designed place on the owner's monitor.
-    const Rect place
-        = PlacedIn(WorkArea(), design_.left, design_.top, frame.right - frame.left, frame.bottom - frame.top);
+    Rect place { design_.left, design_.top, frame.right - frame.left, frame.bottom - frame.top };
+    if (!design_.centred)
+        place = PlacedIn(WorkArea(), place.left, place.top, place.width, place.height);
     creating = this;
     const HWND window = CreateWindowExA(kFormExStyle, kFormClass, caption_, design_.style, place.left, place.top,
         place.width, place.height, parent_, nullptr, ModuleInstance(), this);

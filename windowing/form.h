@@ -133,6 +133,8 @@ private:
     LRESULT Dispatch(UINT message, WPARAM wParam, LPARAM lParam);
     bool Command(HWND control, WORD code);
     void WindowGone();
+    // Whether the window exists; clears the form's hold on one that has gone.
+    bool WindowExists();
     // The work area of the owner's monitor, where the form's window goes.
     Rect WorkArea() const;
     // events.cpp

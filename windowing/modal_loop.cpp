@@ -117,9 +117,7 @@ int Form::ShowModal()
         if (IsWindow(disabled.windows[i]))
             EnableWindow(disabled.windows[i], TRUE);
     delete[] disabled.windows;
-    if (handle_ && !IsWindow(handle_))
-        WindowGone();
-    if (handle_) {
+    if (WindowExists()) {
         // Activation moves before the window hides, so that the system has no
         // other window to choose meanwhile.
         if (GetActiveWindow() == handle_)
