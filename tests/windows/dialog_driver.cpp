@@ -38,6 +38,8 @@ LRESULT CALLBACK TestHostProc(HWND window, UINT message, WPARAM wParam, LPARAM l
         if (currentHost->onMessage)
             currentHost->onMessage(message, wParam, lParam);
     }
+    if (message == kHostDestroysWindow)
+        DestroyWindow(reinterpret_cast<HWND>(wParam));
     return DefWindowProcA(window, message, wParam, lParam);
 }
 
@@ -60,12 +62,6 @@ std::vector<HWND> Children(HWND parent, const std::function<bool(HWND)>& match)
     Search search { match, {} };
     EnumChildWindows(parent, Collect, reinterpret_cast<LPARAM>(&search));
     return search.found;
-}
-
-bool HasClass(HWND window, const char* name)
-{
-    char className[64];
-    return GetClassNameA(window, className, sizeof className) && lstrcmpiA(className, name) == 0;
 }
 
 BOOL CALLBACK CollectLibraryWindows(HWND window, LPARAM context)
@@ -357,6 +353,12 @@ int32_t RunDialogOver(ShowEffectDialogFunction show, HWND parent, TEffectParamBl
     WaitForSingleObject(thread, INFINITE);
     CloseHandle(thread);
     return result;
+}
+
+bool HasClass(HWND window, const char* name)
+{
+    char className[64];
+    return GetClassNameA(window, className, sizeof className) && lstrcmpiA(className, name) == 0;
 }
 
 HWND FindChild(HWND root, const char* className, const std::string& text)

@@ -12,6 +12,10 @@
 
 #include "tests/windows/plugin_library.h"
 
+// Posted to a TestHost's window: the host destroys the window in wParam on
+// its own thread, as a host that found the library's window does.
+inline constexpr UINT kHostDestroysWindow = WM_APP + 9;
+
 // A host's top-level window on the calling thread. It counts the WM_PAINT
 // requests that other code sends it.
 class TestHost {
@@ -86,6 +90,7 @@ int32_t RunDialog(PluginLibrary& plugin, TestHost& host, TEffectParamBlock& bloc
 int32_t RunDialogOver(ShowEffectDialogFunction show, HWND parent, TEffectParamBlock& block,
     const std::function<void(DialogDriver&)>& script, uint16_t channels = 2);
 
+bool HasClass(HWND window, const char* name);
 // The first window below root, in tab order, of the class (any when null) and
 // with the text; 0 if none.
 HWND FindChild(HWND root, const char* className, const std::string& text);

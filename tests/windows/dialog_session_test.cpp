@@ -8,7 +8,6 @@
 
 namespace {
 
-constexpr UINT kDestroyHost = WM_APP + 5;
 constexpr UINT kCallAgain = WM_APP + 6;
 
 class DialogSessionTest : public ::testing::Test {
@@ -122,15 +121,11 @@ TEST_F(DialogSessionTest, HostWindowDestroyedDuringTheRun)
     for (bool withHelp : { false, true }) {
         SCOPED_TRACE(withHelp ? "help open" : "main dialog");
         TestHost doomed;
-        doomed.onMessage = [&](UINT message, WPARAM, LPARAM) {
-            if (message == kDestroyHost)
-                DestroyWindow(doomed.window);
-        };
         const int32_t result = RunDialog(plugin, doomed, block, [&](DialogDriver& d) {
             if (withHelp) {
                 ASSERT_TRUE(d.OpenHelp());
             }
-            PostMessageA(d.host, kDestroyHost, 0, 0);
+            PostMessageA(d.host, kHostDestroysWindow, reinterpret_cast<WPARAM>(d.host), 0);
             EXPECT_TRUE(DialogDriver::WaitUntil([&] { return !IsWindow(d.dialog); }));
         });
         EXPECT_EQ(2, result);

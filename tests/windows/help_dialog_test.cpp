@@ -93,11 +93,6 @@ TEST_F(HelpDialogTest, WindowHasItsDesignedPlaceSizeAndNoTitleBarButtons)
 TEST_F(HelpDialogTest, EachPageShowsItsOwnTextUnderItsTitleWithTheAddressOnce)
 {
     // A host that finds the help window may destroy it: it comes back whole.
-    constexpr UINT kDestroy = WM_APP + 7;
-    host.onMessage = [](UINT message, WPARAM window, LPARAM) {
-        if (message == kDestroy)
-            DestroyWindow(reinterpret_cast<HWND>(window));
-    };
     // Twice in a session and in two sessions the address is added once; the
     // third session's host destroys the help after each showing. Each accepts
     // a zero block, and the help changes nothing in it.
@@ -127,7 +122,7 @@ TEST_F(HelpDialogTest, EachPageShowsItsOwnTextUnderItsTitleWithTheAddressOnce)
                 EXPECT_TRUE(DialogDriver::WaitUntil([&] { return !IsWindowVisible(help); }));
                 EXPECT_TRUE(IsWindowEnabled(d.dialog));
                 if (destroyed) {
-                    PostMessageA(d.host, kDestroy, reinterpret_cast<WPARAM>(help), 0);
+                    PostMessageA(d.host, kHostDestroysWindow, reinterpret_cast<WPARAM>(help), 0);
                     EXPECT_TRUE(DialogDriver::WaitUntil([&] { return !IsWindow(help); }));
                 }
             }

@@ -14,7 +14,6 @@
 namespace {
 
 constexpr UINT kCallAgain = WM_APP + 6;
-constexpr UINT kDestroy = WM_APP + 7; // wParam: the window
 
 // A copy of the library under test in a folder of its own: a second module
 // with library-wide state of its own, as a host that loads it from two places has.
@@ -37,12 +36,6 @@ struct LibraryCopy {
     }
     std::string folder, file;
 };
-
-bool HasClass(HWND window, const char* name)
-{
-    char className[32];
-    return GetClassNameA(window, className, sizeof className) && lstrcmpiA(className, name) == 0;
-}
 
 // A hook of this thread's for as long as it lives.
 struct Hook {
@@ -143,12 +136,6 @@ LRESULT CALLBACK KeepForms(int code, WPARAM wParam, LPARAM lParam)
     return CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
-BOOL CALLBACK CollectWithChildren(HWND window, LPARAM windows)
-{
-    reinterpret_cast<std::vector<HWND>*>(windows)->push_back(window);
-    return TRUE;
-}
-
 TEST(HostHabits, AWindowTheHostWouldNotLetGoNoLongerReachesTheLibrary)
 {
     LibraryCopy copy("scrubwell-kept-windows");
@@ -176,7 +163,8 @@ TEST(HostHabits, AWindowTheHostWouldNotLetGoNoLongerReachesTheLibrary)
         EXPECT_EQ(1, block.DialogOutcome);
         for (HWND window : LibraryWindows()) {
             kept.push_back(window);
-            EnumChildWindows(window, CollectWithChildren, reinterpret_cast<LPARAM>(&kept));
+            for (HWND child : ChildrenOfClass(window, nullptr))
+                kept.push_back(child);
         }
         ASSERT_GE(kept.size(), 3u) << "the dialogs of both calls, kept, with their controls";
         const auto base = reinterpret_cast<LONG_PTR>(plugin.Module());
@@ -252,17 +240,13 @@ TEST(HostHabits, ASubclassThatKeepsNcDestroyFromTheDialogDoesNotHangTheRun)
         { "cancel", 2, [](DialogDriver& d) { d.Click(d.Button("Cancel")); } },
         { "Escape", 2, [](DialogDriver& d) { d.Keys({ VK_ESCAPE }); } },
         { "the host destroyed its window", 2,
-            [](DialogDriver& d) { PostMessageA(d.host, kDestroy, reinterpret_cast<WPARAM>(d.host), 0); } },
+            [](DialogDriver& d) { PostMessageA(d.host, kHostDestroysWindow, reinterpret_cast<WPARAM>(d.host), 0); } },
         { "the host destroyed the dialog", 2,
-            [](DialogDriver& d) { PostMessageA(d.host, kDestroy, reinterpret_cast<WPARAM>(d.dialog), 0); } },
+            [](DialogDriver& d) { PostMessageA(d.host, kHostDestroysWindow, reinterpret_cast<WPARAM>(d.dialog), 0); } },
     };
     for (const auto& way : ways) {
         SCOPED_TRACE(way.way);
         TestHost host;
-        host.onMessage = [](UINT message, WPARAM wParam, LPARAM) {
-            if (message == kDestroy)
-                DestroyWindow(reinterpret_cast<HWND>(wParam));
-        };
         TEffectParamBlock block;
         std::memset(&block, 0, sizeof block);
         watchdogFired = false;
