@@ -32,6 +32,9 @@ has() {
 }
 # value KEY TEXT: the first "KEY: value" of llvm-readobj's output.
 value() { awk -v k="$1:" '$1 == k {print $2; exit}' <<<"$2"; }
+# flags KEY TEXT: the number of a flags field, which llvm-readobj prints as
+# "KEY: 0x..." or, from LLVM 15 on, as "KEY [ (0x...)" with the flags' names below.
+flags() { awk -v k="$1" '$1 == k || $1 == k ":" {match($0, /0x[0-9A-Fa-f]+/); print substr($0, RSTART, RLENGTH); exit}' <<<"$2"; }
 
 readobj() { llvm-readobj "$@" "$shipped"; }
 headers=$(readobj --file-headers)
@@ -93,8 +96,10 @@ if [ "$x86" = 1 ]; then
       continue
     fi
     rets=$(llvm-objdump -d --no-show-raw-insn --start-address=$((image_base + start)) \
-      --stop-address=$((image_base + start + size)) "$shipped" | awk '$2 ~ /^ret/ {print $3}' | sort -u | tr '\n' ' ')
-    [ "$rets" = "\$${pops[$name]} " ] && pass "$name returns with ret \$${pops[$name]}" || fail "$name returns with: $rets"
+      --stop-address=$((image_base + start + size)) "$shipped" | awk '$2 ~ /^ret/ {sub(/^\$/, "", $3); print $3}' |
+      while read -r n; do echo $((n)); done | sort -u | tr '\n' ' ')
+    # The immediate in decimal or, from LLVM 15 on, in hexadecimal: compared as numbers.
+    [ "$rets" = "${pops[$name]} " ] && pass "$name returns with ret \$${pops[$name]}" || fail "$name returns with: $rets"
   done
 fi
 
@@ -126,7 +131,7 @@ writable_code=$(readobj --sections | awk '$1 == "Name:" {name=$2} /IMAGE_SCN_MEM
 # Control Flow Guard: instrumented, with its function table, and the check
 # the loader replaces.
 config=$(readobj --coff-load-config)
-guard_flags=$(($(value GuardFlags "$config")))
+guard_flags=$(($(flags GuardFlags "$config")))
 has "CFG instrumented with a function table (GuardFlags $guard_flags)" test $((guard_flags & 0x500)) = $((0x500))
 has "CFG function table of $(value GuardCFFunctionCount "$config") functions" \
   test "$(value GuardCFFunctionCount "$config")" -gt 0 -a "$(($(value GuardCFFunctionTable "$config")))" -ne 0
@@ -158,8 +163,13 @@ fi
 # alone and carries its GUID and age; CET compatibility; a reproducible build.
 debug=$(readobj --coff-debug-directory)
 has "CodeView entry names TidwexUI.pdb" test "$(value PDBFileName "$debug")" = TidwexUI.pdb
-guid=$(grep -oE 'PDBGUID: \(([0-9A-F]{2} ?){16}\)' <<<"$debug" | tr -d '()' | cut -d' ' -f2- \
-  | awk '{printf "{%s%s%s%s-%s%s-%s%s-%s%s-%s%s%s%s%s%s}", $4,$3,$2,$1,$6,$5,$8,$7,$9,$10,$11,$12,$13,$14,$15,$16}')
+# The GUID as LLVM 15 and later print it, "{A9522C4D-...}", or from the bytes
+# that LLVM 14 prints, "(4D 2C 52 A9 ...)".
+guid=$(value PDBGUID "$debug")
+if [ "${guid:0:1}" != "{" ]; then
+  guid=$(grep -oE 'PDBGUID: \(([0-9A-F]{2} ?){16}\)' <<<"$debug" | tr -d '()' | cut -d' ' -f2- \
+    | awk '{printf "{%s%s%s%s-%s%s-%s%s-%s%s-%s%s%s%s%s%s}", $4,$3,$2,$1,$6,$5,$8,$7,$9,$10,$11,$12,$13,$14,$15,$16}')
+fi
 summary=$(llvm-pdbutil dump --summary "$pdb")
 has "the PDB matches the DLL's GUID and age" test "$guid $(value PDBAge "$debug")" = \
   "$(value GUID "$summary") $(value Age "$summary")"
