@@ -4,56 +4,77 @@ namespace scrubwell {
 namespace {
 
 using namespace main_layout;
+using windowing::Event;
 
 ControlDesign Designed(int row)
 {
     return ControlDesign { 0, kRows[row].max, kRows[row].checked, kRows[row].text };
 }
 
+template <bool (DialogController::*Method)()> bool OnController(DialogModel& model)
+{
+    return (model.controller.*Method)();
+}
+
+template <bool (MainDialogWindow::*Method)()> bool OnWindow(DialogModel& model)
+{
+    MainDialogWindow* window = model.Window();
+    return !window || (window->*Method)();
+}
+
+// The main dialog's events: what each row runs when the user or the program
+// changes it. The sliders' and hum radio buttons' events are raised by their
+// states, the others by the form.
+constexpr windowing::EventHandler<DialogModel> kEvents[] = {
+    { kEffectsPageControl, Event::kPageChange, OnWindow<&MainDialogWindow::EffectsPageControlChange> },
+    { kPOPClickTrackBar, Event::kChange, OnController<&DialogController::POPClickTrackBarChange> },
+    { kHumTrackBar, Event::kChange, OnController<&DialogController::HumTrackBarChange> },
+    { kMainsPowerRadioButton, Event::kClick, OnController<&DialogController::MainsPowerRadioButtonClick> },
+    { kHouseCurrentRadioButton, Event::kClick, OnController<&DialogController::HouseCurrentRadioButtonClick> },
+    { kHissTrackBar, Event::kChange, OnController<&DialogController::HissTrackBarChange> },
+    { kNoiseThresholdTrackBar, Event::kChange, OnController<&DialogController::NoiseThresholdTrackBarChange> },
+    { kCancelButton, Event::kClick, OnWindow<&MainDialogWindow::CancelButtonClick> },
+    { kOKButton, Event::kClick, OnWindow<&MainDialogWindow::OKButtonClick> },
+    { kHelpButton, Event::kClick, OnWindow<&MainDialogWindow::HelpButtonClick> },
+};
+static_assert(windowing::InRowOrder(kEvents, sizeof kEvents / sizeof *kEvents), "one handler a row, in row order");
+
+// The rows that have a state.
 struct StateRow {
     int row;
     ControlState DialogModel::*state;
-    bool (DialogController::*handler)(); // null: no change event
 };
 
-const StateRow kStateRows[] = {
-    { kPOPClickThresholdBox, &DialogModel::POPClickThresholdBox, nullptr },
-    { kPOPClickTrackBar, &DialogModel::POPClickTrackBar, &DialogController::POPClickTrackBarChange },
-    { kHumBandWidthBox, &DialogModel::HumBandWidthBox, nullptr },
-    { kHumTrackBar, &DialogModel::HumTrackBar, &DialogController::HumTrackBarChange },
-    { kMainsPowerRadioButton, &DialogModel::MainsPowerRadioButton, &DialogController::MainsPowerRadioButtonClick },
-    { kHouseCurrentRadioButton, &DialogModel::HouseCurrentRadioButton,
-        &DialogController::HouseCurrentRadioButtonClick },
-    { kHissDBBox, &DialogModel::HissDBBox, nullptr },
-    { kHissTrackBar, &DialogModel::HissTrackBar, &DialogController::HissTrackBarChange },
-    { kNoiseThresholdStaticText, &DialogModel::NoiseThresholdStaticText, nullptr },
-    { kNoiseThresholdTrackBar, &DialogModel::NoiseThresholdTrackBar, &DialogController::NoiseThresholdTrackBarChange },
-    { kStereoOptionsGroupBox, &DialogModel::StereoOptionsGroupBox, nullptr },
-    { kLeftChannelRadioButton, &DialogModel::LeftChannelRadioButton, nullptr },
-    { kRightChannelRadioButton, &DialogModel::RightChannelRadioButton, nullptr },
-    { kBothChannelsRadioButton, &DialogModel::BothChannelsRadioButton, nullptr },
-    { kRemovePOPClicksCheckBox, &DialogModel::RemovePOPClicksCheckBox, nullptr },
-    { kEliminateHumCheckBox, &DialogModel::EliminateHumCheckBox, nullptr },
-    { kReduceHissCheckBox, &DialogModel::ReduceHissCheckBox, nullptr },
-    { kNoiseReductionCheckBox, &DialogModel::NoiseReductionCheckBox, nullptr },
+constexpr StateRow kStateRows[] = {
+    { kPOPClickThresholdBox, &DialogModel::POPClickThresholdBox },
+    { kPOPClickTrackBar, &DialogModel::POPClickTrackBar },
+    { kHumBandWidthBox, &DialogModel::HumBandWidthBox },
+    { kHumTrackBar, &DialogModel::HumTrackBar },
+    { kMainsPowerRadioButton, &DialogModel::MainsPowerRadioButton },
+    { kHouseCurrentRadioButton, &DialogModel::HouseCurrentRadioButton },
+    { kHissDBBox, &DialogModel::HissDBBox },
+    { kHissTrackBar, &DialogModel::HissTrackBar },
+    { kNoiseThresholdStaticText, &DialogModel::NoiseThresholdStaticText },
+    { kNoiseThresholdTrackBar, &DialogModel::NoiseThresholdTrackBar },
+    { kStereoOptionsGroupBox, &DialogModel::StereoOptionsGroupBox },
+    { kLeftChannelRadioButton, &DialogModel::LeftChannelRadioButton },
+    { kRightChannelRadioButton, &DialogModel::RightChannelRadioButton },
+    { kBothChannelsRadioButton, &DialogModel::BothChannelsRadioButton },
+    { kRemovePOPClicksCheckBox, &DialogModel::RemovePOPClicksCheckBox },
+    { kEliminateHumCheckBox, &DialogModel::EliminateHumCheckBox },
+    { kReduceHissCheckBox, &DialogModel::ReduceHissCheckBox },
+    { kNoiseReductionCheckBox, &DialogModel::NoiseReductionCheckBox },
 };
 
-const StateRow* Find(int row)
+// A state's change event: its row's handler.
+bool StateChanged(void* model, int row)
 {
-    for (const StateRow& each : kStateRows)
-        if (each.row == row)
-            return &each;
-    return nullptr;
-}
-
-bool Run(void* model, int row)
-{
-    return static_cast<DialogModel*>(model)->Handle(row);
+    return windowing::FindHandler(kEvents, row)->run(*static_cast<DialogModel*>(model));
 }
 
 } // namespace
 
-DialogModel::DialogModel(const char* decimalSeparator)
+DialogModel::DialogModel(const char* decimalSeparator, bool* settingsLoaded)
     : POPClickTrackBar(Designed(kPOPClickTrackBar))
     , POPClickThresholdBox(Designed(kPOPClickThresholdBox))
     , HumTrackBar(Designed(kHumTrackBar))
@@ -73,26 +94,27 @@ DialogModel::DialogModel(const char* decimalSeparator)
                      NoiseThresholdTrackBar, NoiseThresholdStaticText, RemovePOPClicksCheckBox, EliminateHumCheckBox,
                      ReduceHissCheckBox, NoiseReductionCheckBox, StereoOptionsGroupBox, LeftChannelRadioButton,
                      RightChannelRadioButton, BothChannelsRadioButton },
-          decimalSeparator)
+          decimalSeparator, settingsLoaded)
 {
     HouseCurrentRadioButton.GroupWith(MainsPowerRadioButton);
     LeftChannelRadioButton.GroupWith(RightChannelRadioButton);
     LeftChannelRadioButton.GroupWith(BothChannelsRadioButton);
-    for (const StateRow& each : kStateRows)
-        if (each.handler)
-            (this->*each.state).OnChange(Run, this, each.row);
+    for (const auto& handler : kEvents)
+        if (ControlState* state = StateOf(handler.row))
+            state->OnChange(StateChanged, this, handler.row);
 }
 
 ControlState* DialogModel::StateOf(int row)
 {
-    const StateRow* found = Find(row);
-    return found ? &(this->*found->state) : nullptr;
+    for (const StateRow& each : kStateRows)
+        if (each.row == row)
+            return &(this->*each.state);
+    return nullptr;
 }
 
-bool DialogModel::Handle(int row)
+bool DialogModel::Raise(int row, windowing::Event event)
 {
-    const StateRow* found = Find(row);
-    return !found || !found->handler || (controller.*found->handler)();
+    return windowing::RaiseIn(kEvents, *this, row, event);
 }
 
 } // namespace scrubwell

@@ -1,10 +1,10 @@
 // The help dialog: four texts on top of one another, one shown at a time.
 #include "dialogs/scrubwell_help_form.h"
 
-#include "dialogs/help_texts.h"
-#include "dialogs/scrubwell_help_layout.h"
+#include "dialogs/shared_design.h"
 #include "settings/fault_point.h"
 #include "windowing/accessible_control.h"
+#include "windowing/text_box.h"
 
 namespace scrubwell {
 
@@ -13,6 +13,7 @@ const char kTutorialsAddress[] = "https://www.kestrune.com/howto/";
 namespace {
 
 using namespace help_layout;
+using Self = TScrubwellHelpForm;
 
 constexpr windowing::FormDesign HelpDesign()
 {
@@ -24,21 +25,19 @@ constexpr windowing::FormDesign HelpDesign()
     design.left = 279;
     design.top = 185;
     design.keyPreview = false;
+    design.caption = kDialogCaption;
     return design;
 }
 
 } // namespace
 
-constexpr windowing::EventHandler TScrubwellHelpForm::kHandlers[] = {
-    { kCloseButton, windowing::Event::kClick,
-        windowing::Run<TScrubwellHelpForm, &TScrubwellHelpForm::CloseButtonClick> },
+constexpr windowing::EventHandler<Self> TScrubwellHelpForm::kEvents[] = {
+    { kCloseButton, windowing::Event::kClick, windowing::Call<Self, &Self::CloseButtonClick> },
 };
 
 TScrubwellHelpForm::TScrubwellHelpForm()
-    : Form(HelpDesign(), kRows, kRowCount, rowWindows_, kHandlers, 1)
+    : Form(HelpDesign(), kRows, rowWindows_)
 {
-    static_assert(windowing::HandlersFit(TScrubwellHelpForm::kHandlers, 1), "one handler a row, in row order");
-    static_assert(kRowCount <= windowing::kMaxRows, "the form's capacity of rows");
 }
 
 void TScrubwellHelpForm::FormCreate()
@@ -47,27 +46,17 @@ void TScrubwellHelpForm::FormCreate()
     // again, after the host destroyed the last, gets each text and its address
     // line anew and starts at its first control.
     closeHadFocus_ = false;
-    HumLinkAdded = false;
-    HissLinkAdded = false;
-    NoiseReductionLinkAdded = false;
-    POPClickLinkAdded = false;
-    SetCaption("Kestrune Scrubwell");
+    for (const EffectPage& page : kEffectPages)
+        this->*page.linkAdded = false;
 }
 
 bool TScrubwellHelpForm::CreateControls()
 {
     if (SCRUBWELL_FAULT_POINT("help window") || !MakeRows(windowing::kOnForm))
         return false;
-    HelpLabel = windowing::StaticText(rowWindows_[kHelpLabel]);
-    CloseButton = windowing::PushButton(rowWindows_[kCloseButton]);
-    HumMemo = windowing::TextBox(rowWindows_[kHumMemo]);
-    HissMemo = windowing::TextBox(rowWindows_[kHissMemo]);
-    POPClickMemo = windowing::TextBox(rowWindows_[kPOPClickMemo]);
-    NoiseReductionMemo = windowing::TextBox(rowWindows_[kNoiseReductionMemo]);
     // Each text box is named by the title above it.
-    const windowing::TextBox* texts[] = { &HumMemo, &HissMemo, &POPClickMemo, &NoiseReductionMemo };
-    for (const windowing::TextBox* text : texts)
-        windowing::MakeAccessible(text->Handle(), { 0, nullptr, nullptr, HelpLabel.Handle() });
+    for (const EffectPage& page : kEffectPages)
+        windowing::MakeAccessible(rowWindows_[page.helpBox], { 0, nullptr, nullptr, rowWindows_[kHelpLabel] });
     FormCreate();
     return true;
 }
@@ -77,46 +66,41 @@ bool TScrubwellHelpForm::ShowPageHelp(int page)
     // The window is made at the first showing: until then nobody sees it.
     if (!Create())
         return false;
-    const struct {
-        windowing::TextBox& text;
-        const char* title;
-    } pages[] = { { POPClickMemo, "Pop and Click Removal" }, { HumMemo, "Eliminate Hum" }, { HissMemo, "Reduce Hiss" },
-        { NoiseReductionMemo, "Noise Gate" } };
-    for (const auto& each : pages)
-        each.text.Show(false);
-    const auto& shown = pages[page >= 0 && page < 3 ? page : 3];
-    shown.text.Show(true);
-    HelpLabel.SetText(shown.title);
+    const EffectPage& shown = kEffectPages[page >= 0 && page < kEffectPageCount ? page : kEffectPageCount - 1];
+    for (const EffectPage& each : kEffectPages)
+        ShowWindow(rowWindows_[each.helpBox], SW_HIDE);
+    ShowWindow(rowWindows_[shown.helpBox], SW_SHOWNA);
+    SetWindowTextA(rowWindows_[kHelpLabel], main_layout::kRows[shown.heading].text);
     return ShowModal() != windowing::kModalFailed;
 }
 
 bool TScrubwellHelpForm::FormShow()
 {
-    struct Text {
-        windowing::TextBox& box;
-        const char* text;
-        bool& linkAdded;
-    } texts[] = { { HissMemo, kHissHelpText, HissLinkAdded }, { HumMemo, kHumHelpText, HumLinkAdded },
-        { POPClickMemo, kPopClickHelpText, POPClickLinkAdded },
-        { NoiseReductionMemo, kNoiseGateHelpText, NoiseReductionLinkAdded } };
-    for (Text& text : texts) {
-        if (text.linkAdded || !text.box.Visible())
+    // The visible text gets the address once.
+    for (const EffectPage& page : kEffectPages) {
+        const windowing::TextBox box(rowWindows_[page.helpBox]);
+        if (this->*page.linkAdded || !box.Visible())
             continue;
-        if (!text.box.SetText(text.text, kTutorialsAddress))
+        if (!box.SetText(page.helpText, kTutorialsAddress))
             return false;
-        text.linkAdded = true;
+        this->*page.linkAdded = true;
     }
     return true;
 }
 
 HWND TScrubwellHelpForm::FirstFocus()
 {
-    return closeHadFocus_ ? CloseButton.Handle() : Form::FirstFocus();
+    return closeHadFocus_ ? rowWindows_[kCloseButton] : Form::FirstFocus();
+}
+
+bool TScrubwellHelpForm::RowEvent(int row, windowing::Event event)
+{
+    return windowing::RaiseIn(kEvents, *this, row, event);
 }
 
 bool TScrubwellHelpForm::CloseButtonClick()
 {
-    closeHadFocus_ = GetFocus() == CloseButton.Handle();
+    closeHadFocus_ = GetFocus() == rowWindows_[kCloseButton];
     SetModalResult(windowing::kModalOk);
     return true;
 }

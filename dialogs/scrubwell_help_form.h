@@ -2,10 +2,7 @@
 #pragma once
 
 #include "dialogs/scrubwell_help_layout.h"
-#include "windowing/buttons.h"
 #include "windowing/form.h"
-#include "windowing/static_text.h"
-#include "windowing/text_box.h"
 
 namespace scrubwell {
 
@@ -16,15 +13,11 @@ class TScrubwellHelpForm : public windowing::Form {
 public:
     TScrubwellHelpForm();
 
-    // Shows the help of a page of the main dialog (0 pop and click, 1 hum,
-    // 2 hiss, 3 noise gate) modally, its text from the top and the others
-    // hidden; the window and its controls are made at the first showing.
-    // False when it failed.
+    // Shows the help of a page of the main dialog by its number (0 pop and
+    // click, 1 hum, 2 hiss; any other the noise gate's) modally, its text from
+    // the top and the others hidden; the window and its controls are made at
+    // the first showing. False when it failed.
     bool ShowPageHelp(int page);
-
-    windowing::StaticText HelpLabel;
-    windowing::TextBox HumMemo, HissMemo, POPClickMemo, NoiseReductionMemo;
-    windowing::PushButton CloseButton;
 
     // True once the tutorials address has been appended to that text.
     bool HumLinkAdded = false;
@@ -37,6 +30,7 @@ protected:
     bool FormShow() override;
     HWND FirstFocus() override;
     bool PreviewKey(const MSG& message) override;
+    bool RowEvent(int row, windowing::Event event) override;
     bool HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 
 private:
@@ -44,7 +38,7 @@ private:
     void FormCreate();
     bool CloseButtonClick();
 
-    static const windowing::EventHandler kHandlers[];
+    static const windowing::EventHandler<TScrubwellHelpForm> kEvents[];
 
     bool closeHadFocus_ = false;
     HWND rowWindows_[help_layout::kRowCount] = {};

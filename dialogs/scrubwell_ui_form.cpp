@@ -4,14 +4,13 @@
 #include <commctrl.h>
 
 #include "contract/scrubwell_effect.h"
-#include "dialogs/scrubwell_help_form.h"
+#include "dialogs/shared_design.h"
 #include "windowing/accessible_control.h"
 #include "windowing/locale_text.h"
+#include "windowing/tab_control.h"
 #include "windowing/window_classes.h"
 
 namespace scrubwell {
-
-using windowing::Rect;
 
 namespace {
 
@@ -19,29 +18,6 @@ using namespace main_layout;
 
 // A slider is named by its page's heading and then this: which end gives more.
 constexpr char kSliderEnds[] = ", More at the top, Less at the bottom";
-
-} // namespace
-
-using Self = TScrubwellUIForm;
-using windowing::Event;
-using windowing::HandlersFit;
-using windowing::Run;
-
-constexpr windowing::EventHandler TScrubwellUIForm::kHandlers[] = {
-    { kEffectsPageControl, Event::kPageChange, Run<Self, &Self::EffectsPageControlChange> },
-    { kPOPClickTrackBar, Event::kChange, RunModel },
-    { kHumTrackBar, Event::kChange, RunModel },
-    { kMainsPowerRadioButton, Event::kClick, RunModel },
-    { kHouseCurrentRadioButton, Event::kClick, RunModel },
-    { kHissTrackBar, Event::kChange, RunModel },
-    { kNoiseThresholdTrackBar, Event::kChange, RunModel },
-    { kCancelButton, Event::kClick, Run<Self, &Self::CancelButtonClick> },
-    { kOKButton, Event::kClick, Run<Self, &Self::OKButtonClick> },
-    { kHelpButton, Event::kClick, Run<Self, &Self::HelpButtonClick> },
-};
-constexpr int TScrubwellUIForm::kHandlerCount = sizeof kHandlers / sizeof *kHandlers;
-
-namespace {
 
 constexpr windowing::FormDesign MainDesign()
 {
@@ -53,18 +29,18 @@ constexpr windowing::FormDesign MainDesign()
     design.left = 250; // where it stood if it were not centred
     design.top = 130;
     design.keyPreview = true;
+    design.caption = kDialogCaption;
     return design;
 }
 
 } // namespace
 
 TScrubwellUIForm::TScrubwellUIForm(const MainFormLinks& links)
-    : Form(MainDesign(), kRows, kRowCount, rowWindows_, kHandlers, kHandlerCount)
+    : Form(MainDesign(), kRows, rowWindows_)
     , links_(links)
-    , model_(windowing::UserDecimalSeparator().c_str())
+    , model_(windowing::UserDecimalSeparator().c_str(), links.settingsLoaded)
 {
-    static_assert(HandlersFit(kHandlers, kHandlerCount), "one handler a row, in row order, within the form's capacity");
-    static_assert(kRowCount <= windowing::kMaxRows, "the form's capacity of rows");
+    model_.ShowIn(this);
     for (int row = 0; row < kRowCount; ++row)
         if (ControlState* state = model_.StateOf(row))
             BindState(row, *state);
@@ -78,25 +54,13 @@ TScrubwellUIForm::~TScrubwellUIForm()
 
 bool TScrubwellUIForm::CreateControls()
 {
-    if (!MakeRows(windowing::kOnForm))
-        return false;
-    EffectsPageControl = windowing::TabControl(rowWindows_[kEffectsPageControl]);
-    return true;
+    return MakeRows(windowing::kOnForm);
 }
 
 bool TScrubwellUIForm::PageCreated(int pageRow)
 {
-    // Each page's slider, readout and the box around them; the page's heading
-    // names the slider and a box without a caption.
-    const struct {
-        int page, box, heading, slider, readout;
-    } pages[] = {
-        { kPOPClickTab, kPOPClickGroupBox, kLabel5, kPOPClickTrackBar, kPOPClickThresholdBox },
-        { kHumTab, kHumGroupBox, kLabel1, kHumTrackBar, kHumBandWidthBox },
-        { kHissTab, kHissGroupBox, kLabel2, kHissTrackBar, kHissDBBox },
-        { kNoiseReductionTab, kGroupBox1, kLabel15, kNoiseThresholdTrackBar, kNoiseThresholdStaticText },
-    };
-    for (const auto& page : pages) {
+    // The page's heading names its slider, and its box where the box has no caption.
+    for (const EffectPage& page : kEffectPages) {
         if (page.page != pageRow)
             continue;
         const char* heading = kRows[page.heading].text;
@@ -111,18 +75,14 @@ bool TScrubwellUIForm::PageCreated(int pageRow)
 
 int TScrubwellUIForm::ActivePageIndex() const
 {
-    const HWND active = EffectsPageControl.ActivePage();
-    // A page's window exists from its first showing; the active page has been shown.
-    const int pages[] = { kPOPClickTab, kHumTab, kHissTab, kNoiseReductionTab };
-    for (int i = 0; i < 4; ++i)
-        if (active && active == rowWindows_[pages[i]])
-            return i;
-    return 0;
+    // The pages are the tabs, in their order.
+    const int tab = windowing::TabControl(rowWindows_[kEffectsPageControl]).SelectedTab();
+    return tab >= 0 && tab < kEffectPageCount ? tab : 0;
 }
 
-bool TScrubwellUIForm::OpenPage(int index)
+bool TScrubwellUIForm::OpenPage(int number)
 {
-    return ShowPage(EffectsPageControl, index >= 0 && index <= 3 ? index : 0);
+    return ShowPage(kEffectsPageControl, number >= 0 && number < kEffectPageCount ? number : 0);
 }
 
 bool TScrubwellUIForm::EffectsPageControlChange()
@@ -134,19 +94,18 @@ bool TScrubwellUIForm::EffectsPageControlChange()
 
 bool TScrubwellUIForm::HelpButtonClick()
 {
-    TScrubwellHelpForm* help = links_.help;
-    return !help || help->ShowPageHelp(ActivePageIndex());
+    return !links_.help || links_.help->ShowPageHelp(ActivePageIndex());
 }
 
 bool TScrubwellUIForm::BlockWritable() const
 {
-    return !model_.controller.Block
-        || links_.hostMemory(model_.controller.Block, sizeof *model_.controller.Block, true);
+    const TEffectParamBlock* block = model_.controller.Block();
+    return !block || links_.hostMemory(block, sizeof *block, true);
 }
 
 bool TScrubwellUIForm::OKButtonClick()
 {
-    if (!model_.controller.Block)
+    if (!model_.controller.Block())
         return true; // nothing loaded, nothing to store
     if (!BlockWritable() || !model_.controller.OKButtonClick())
         return false;
@@ -177,14 +136,14 @@ bool TScrubwellUIForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam,
     case WM_ACTIVATEAPP:
         result = WMActivateApp(wParam, lParam);
         return true;
-    case SCRUBWELL_UM_DISABLESTART: // UMDisableStart
+    case SCRUBWELL_UM_DISABLESTART: // "&Start Processing" can no longer be pressed
         OKButton.SetEnabled(false);
         result = 0;
         return true;
-    case SCRUBWELL_UM_QUERYLOADED: // UMQueryLoaded
+    case SCRUBWELL_UM_QUERYLOADED: // whether any session has loaded settings
         result = *links_.settingsLoaded ? 1 : 0;
         return true;
-    case SCRUBWELL_UM_SHOWDIALOG: // UMShowDialog
+    case SCRUBWELL_UM_SHOWDIALOG: // shown at once, also outside the modal run
         ShowWindowNow();
         result = 0;
         return true;

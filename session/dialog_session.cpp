@@ -11,10 +11,8 @@
 namespace scrubwell {
 namespace {
 
-constexpr char kCaption[] = "Kestrune Scrubwell";
-
 // Owns the session's two dialogs and, whatever way the session ends, destroys
-// them and clears the library-wide references to them.
+// them and clears the host's window.
 class SessionDialogs {
 public:
     SessionDialogs() = default;
@@ -25,8 +23,6 @@ public:
         delete help;
         delete main;
         HostWindow = nullptr;
-        ScrubwellHelpForm = nullptr;
-        ScrubwellUIForm = nullptr;
     }
     TScrubwellUIForm* main = nullptr;
     TScrubwellHelpForm* help = nullptr;
@@ -42,12 +38,10 @@ int32_t RunDialogSession(
     dialogs.help = new (std::nothrow) TScrubwellHelpForm();
     if (!dialogs.help)
         return kSessionNoDialog;
-    ScrubwellHelpForm = dialogs.help;
     dialogs.main
         = new (std::nothrow) TScrubwellUIForm(MainFormLinks { HostWindow, dialogs.help, &SettingsLoaded, hostMemory });
     if (!dialogs.main)
         return kSessionNoDialog;
-    ScrubwellUIForm = dialogs.main;
     dialogs.main->SetParentWindow(HostWindow);
     // The main window exists before the block is touched: a dialog that
     // cannot be created leaves the block as the host stamped it. The help's
@@ -55,14 +49,10 @@ int32_t RunDialogSession(
     if (!dialogs.main->Create())
         return kSessionNoDialog;
     dialogs.help->SetParentWindow(dialogs.main->Handle());
-    dialogs.main->SetCaption(kCaption);
 
     MarkNotAccepted(*block);
-    DialogController& controller = dialogs.main->Controller();
     // A failed load stops at once; the defaults it set count.
-    const bool loaded = controller.Load(block);
-    SettingsLoaded = SettingsLoaded || controller.DefaultsSet();
-    if (!loaded)
+    if (!dialogs.main->Controller().Load(block))
         return kSessionFailed;
     if (!dialogs.main->OpenPage(LastPageIndex))
         return kSessionFailed;

@@ -2,8 +2,6 @@
 
 namespace scrubwell {
 
-TScrubwellUIForm* ScrubwellUIForm = nullptr;
-TScrubwellHelpForm* ScrubwellHelpForm = nullptr;
 HWND HostWindow = nullptr;
 int32_t LastPageIndex = 0;
 bool SettingsLoaded = false;

@@ -16,9 +16,10 @@ uint16_t Switch(bool on)
 
 } // namespace
 
-DialogController::DialogController(const EffectControls& controls, const char* decimalSeparator)
+DialogController::DialogController(const EffectControls& controls, const char* decimalSeparator, bool* settingsLoaded)
     : c_(controls)
     , decimalSeparator_(decimalSeparator)
+    , settingsLoaded_(settingsLoaded)
 {
 }
 
@@ -34,7 +35,7 @@ ShortText DialogController::Text(double value, const char* unit) const
     return FormatNumber(value, decimalSeparator_.c_str()).Append(unit);
 }
 
-bool DialogController::Check(ToggleControl& toolCheckBox)
+bool DialogController::CheckToolBox(ToggleControl& toolCheckBox)
 {
     return toolCheckBox.Checked() || toolCheckBox.SetChecked(true);
 }
@@ -48,7 +49,7 @@ bool DialogController::LoadSettings(TEffectParamBlock* block)
 {
     if (SCRUBWELL_FAULT_POINT("load"))
         return false;
-    Block = block;
+    block_ = block;
     return SetDefaults(block) && LoadPopClickSettings(block) && LoadHumSettings(block) && LoadHissSettings(block)
         && LoadNoiseGateSettings(block);
 }
@@ -68,13 +69,14 @@ bool DialogController::SetDefaults(TEffectParamBlock* block)
     if ((block->LeftOnlyChosen & 0xFF) == 0 && (block->RightOnlyChosen & 0xFF) == 0 && (block->BothChosen & 0xFF) == 0)
         block->BothChosen = 1;
     block->EffectFlags = 0;
-    defaultsSet_ = true;
+    if (settingsLoaded_)
+        *settingsLoaded_ = true;
     return true;
 }
 
 bool DialogController::LoadEffectOptions(TEffectParamBlock* block)
 {
-    Block = block;
+    block_ = block;
     const bool stereo = block->WaveFormat.Channels > 1;
     // The whole word must be 1; any other value leaves the control unchecked.
     // The channels in this order, so that both wins over right and right over left.
@@ -129,17 +131,17 @@ bool DialogController::StoreSettings(TEffectParamBlock* block)
 
 bool DialogController::OKButtonClick()
 {
-    if (!Block || !StoreSettings(Block))
+    if (!block_ || !StoreSettings(block_))
         return false;
-    Block->DialogOutcome = kOutcomeAccepted;
+    block_->DialogOutcome = kOutcomeAccepted;
     return true;
 }
 
 bool DialogController::CancelButtonClick()
 {
-    if (!Block)
+    if (!block_)
         return false;
-    Block->DialogOutcome = kOutcomeNotAccepted;
+    block_->DialogOutcome = kOutcomeNotAccepted;
     return true;
 }
 

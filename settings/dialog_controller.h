@@ -39,8 +39,9 @@ struct EffectControls {
 
 class DialogController {
 public:
-    // decimalSeparator: at most 3 characters.
-    DialogController(const EffectControls& controls, const char* decimalSeparator);
+    // decimalSeparator: at most 3 characters. settingsLoaded: the flag that
+    // SetDefaults sets, which lives as long as the library; null where nobody asks.
+    DialogController(const EffectControls& controls, const char* decimalSeparator, bool* settingsLoaded = nullptr);
 
     // Load and store: each returns true, or false as soon as a change handler
     // that it raised has failed; a failed load writes nothing after that point.
@@ -76,10 +77,9 @@ public:
     bool HissTrackBarChange();
     bool NoiseThresholdTrackBarChange();
 
-    // The parameter block of the current session; not owned.
-    TEffectParamBlock* Block = nullptr;
-    // True once a load has set the defaults, whatever came after.
-    bool DefaultsSet() const { return defaultsSet_; }
+    // The parameter block that the last load set, which the closing buttons
+    // store into; not owned. Null before any load.
+    TEffectParamBlock* Block() const { return block_; }
 
 private:
     // A readout: the value in number text, then the unit. A block's double is
@@ -88,11 +88,13 @@ private:
     ShortText Text(long double value, const char* unit = "") const;
     ShortText Text(double value, const char* unit = "") const;
     ShortText Text(int value) const { return Text(static_cast<long double>(value)); }
-    static bool Check(ToggleControl& toolCheckBox);
+    // Checks a tool's check box, if it is not checked yet.
+    static bool CheckToolBox(ToggleControl& toolCheckBox);
 
     EffectControls c_;
     ShortText decimalSeparator_;
-    bool defaultsSet_ = false;
+    bool* settingsLoaded_;
+    TEffectParamBlock* block_ = nullptr;
 };
 
 } // namespace scrubwell

@@ -44,7 +44,7 @@ bool DialogController::StoreHissSettings(TEffectParamBlock* block)
 
 bool DialogController::HissTrackBarChange()
 {
-    if (!Check(c_.ReduceHissCheckBox))
+    if (!CheckToolBox(c_.ReduceHissCheckBox))
         return false;
     const int position = c_.HissTrackBar.Position();
     if (position >= 0 && position <= kHissSliderMax)

@@ -49,7 +49,7 @@ bool DialogController::StoreHumSettings(TEffectParamBlock* block)
 
 bool DialogController::HumTrackBarChange()
 {
-    if (!Check(c_.EliminateHumCheckBox))
+    if (!CheckToolBox(c_.EliminateHumCheckBox))
         return false;
     const int position = c_.HumTrackBar.Position();
     c_.Hint.SetText(Text(position).c_str());
@@ -60,12 +60,12 @@ bool DialogController::HumTrackBarChange()
 
 bool DialogController::HouseCurrentRadioButtonClick()
 {
-    return Check(c_.EliminateHumCheckBox);
+    return CheckToolBox(c_.EliminateHumCheckBox);
 }
 
 bool DialogController::MainsPowerRadioButtonClick()
 {
-    return Check(c_.EliminateHumCheckBox);
+    return CheckToolBox(c_.EliminateHumCheckBox);
 }
 
 } // namespace scrubwell

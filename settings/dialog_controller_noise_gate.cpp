@@ -33,7 +33,7 @@ bool DialogController::StoreNoiseGateSettings(TEffectParamBlock* block)
 
 bool DialogController::NoiseThresholdTrackBarChange()
 {
-    if (!Check(c_.NoiseReductionCheckBox))
+    if (!CheckToolBox(c_.NoiseReductionCheckBox))
         return false;
     const int position = c_.NoiseThresholdTrackBar.Position();
     if (position >= 0 && position <= kGateSliderMax)

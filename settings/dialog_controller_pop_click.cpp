@@ -35,7 +35,7 @@ bool DialogController::StorePopClickSettings(TEffectParamBlock* block)
 
 bool DialogController::POPClickTrackBarChange()
 {
-    if (SCRUBWELL_FAULT_POINT("slider") || !Check(c_.RemovePOPClicksCheckBox))
+    if (SCRUBWELL_FAULT_POINT("slider") || !CheckToolBox(c_.RemovePOPClicksCheckBox))
         return false;
     const int position = c_.POPClickTrackBar.Position();
     if (position >= 0 && position <= kClickSliderMax)

@@ -1,4 +1,5 @@
-// Hiss reduction: band-10 gain <-> slider position, and the gains a store writes.
+// Hiss reduction: the top band's gain <-> slider position, and the gains a
+// store writes into the two highest bands (kHissSecondBand, kHissTopBand).
 #pragma once
 
 namespace scrubwell {
@@ -8,8 +9,8 @@ namespace scrubwell {
 int HissGainToPosition(double topBandGainDb);
 
 // Gains in dB that a store writes for a slider position (zero as +0.0).
-double HissSecondBandGainDb(int position); // band 9: 0 .. -10 dB
-double HissTopBandGainDb(int position); // band 10: 0 .. -40 dB
+double HissSecondBandGainDb(int position); // 0 .. -10 dB
+double HissTopBandGainDb(int position); // 0 .. -40 dB
 
 // Linear amplitude factor of a gain in dB: 10^(dB/20) with dB/20 in extended
 // precision, the power correctly rounded to extended, then rounded to double.

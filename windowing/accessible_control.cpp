@@ -7,6 +7,7 @@
 
 #include <new>
 
+#include "windowing/buttons.h"
 #include "windowing/system_library.h"
 
 namespace scrubwell::windowing {
@@ -60,15 +61,22 @@ struct Subclass {
     WNDPROC original;
     AccessibleText text;
 };
-constexpr int kMaxSubclasses = 64;
-Subclass subclasses[kMaxSubclasses];
+Subclass subclasses[kMaxAccessibleControls];
+int used = 0; // the entries from the first that have ever been taken
 
 Subclass* FindSubclass(HWND control)
 {
-    for (Subclass& subclass : subclasses)
-        if (subclass.control == control)
-            return &subclass;
+    for (int i = 0; i < used; ++i)
+        if (subclasses[i].control == control)
+            return &subclasses[i];
     return nullptr;
+}
+
+Subclass* FreeSubclass()
+{
+    if (Subclass* free = FindSubclass(nullptr))
+        return free;
+    return used < kMaxAccessibleControls ? &subclasses[used++] : nullptr;
 }
 
 // text as a screen reader should say it: the mnemonic's '&' dropped ("&&"
@@ -204,7 +212,7 @@ public:
         if (FAILED(result) || !IsSelf(child) || state->vt != VT_I4
             || (text_.role != ROLE_SYSTEM_CHECKBUTTON && text_.role != ROLE_SYSTEM_RADIOBUTTON))
             return result;
-        if (SendMessageA(control_, BM_GETCHECK, 0, 0) == BST_CHECKED)
+        if (Button(control_).Checked())
             state->lVal |= STATE_SYSTEM_CHECKED;
         else
             state->lVal &= ~STATE_SYSTEM_CHECKED;
@@ -338,7 +346,7 @@ void MakeAccessible(HWND control, const AccessibleText& text)
             subclass->text.role = role;
         return;
     }
-    Subclass* free = FindSubclass(nullptr);
+    Subclass* free = FreeSubclass();
     if (!free)
         return;
     *free = Subclass { control, nullptr, text };

@@ -8,6 +8,8 @@
 
 #include <oleacc.h> // ROLE_SYSTEM_*
 
+#include "windowing/layout.h"
+
 namespace scrubwell::windowing {
 
 struct AccessibleText {
@@ -23,9 +25,13 @@ struct AccessibleText {
     HWND valueFrom = nullptr;
 };
 
+// As many controls as the windows of two forms (a dialog and the one it
+// shows): the dialogs check their tables against it.
+inline constexpr int kMaxAccessibleControls = 2 * kMaxRows;
+
 // Makes control answer with text; a second call replaces the text but keeps
-// the role when text gives none. Up to 64 controls at a time; any more keep
-// their standard objects.
+// the role when text gives none. Up to kMaxAccessibleControls at a time; any
+// more keep their standard objects.
 void MakeAccessible(HWND control, const AccessibleText& text);
 
 // Gives control back its own window procedure, when nothing has subclassed

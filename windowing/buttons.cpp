@@ -3,11 +3,6 @@
 namespace scrubwell::windowing {
 namespace {
 
-bool IsButtonChecked(HWND button)
-{
-    return SendMessageA(button, BM_GETCHECK, 0, 0) == BST_CHECKED;
-}
-
 // The first window of window's group: the nearest at or before it with WS_GROUP.
 HWND GroupStart(HWND window)
 {
@@ -29,35 +24,59 @@ HWND NextInGroup(HWND window)
 
 } // namespace
 
-LONG ButtonTypeOf(HWND window)
+LONG Button::Type() const
 {
     char className[16];
-    if (!GetClassNameA(window, className, sizeof className) || lstrcmpiA(className, "Button") != 0)
+    if (!GetClassNameA(handle_, className, sizeof className) || lstrcmpiA(className, "Button") != 0)
         return -1;
-    return GetWindowLongA(window, GWL_STYLE) & BS_TYPEMASK;
+    return GetWindowLongA(handle_, GWL_STYLE) & BS_TYPEMASK;
 }
 
-bool RadioButton::Checked() const
+bool Button::IsRadioButton() const
 {
-    return IsButtonChecked(handle_);
-}
-
-bool RadioButton::IsRadioButton(HWND window)
-{
-    const LONG type = ButtonTypeOf(window);
+    const LONG type = Type();
     return type == BS_RADIOBUTTON || type == BS_AUTORADIOBUTTON;
 }
 
-void RadioButton::UpdateGroupTabStops(HWND window)
+bool Button::Checked() const
 {
-    for (HWND sibling = GroupStart(window); sibling; sibling = NextInGroup(sibling)) {
-        if (!IsRadioButton(sibling))
+    return SendMessageA(handle_, BM_GETCHECK, 0, 0) == BST_CHECKED;
+}
+
+void Button::ShowChecked(bool checked, Kind kind) const
+{
+    SendMessageA(handle_, BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
+    if (kind != Kind::kRadioButton)
+        return;
+    for (HWND sibling = GroupStart(handle_); sibling; sibling = NextInGroup(sibling)) {
+        const Button button(sibling);
+        if (!button.IsRadioButton())
             continue;
         const LONG style = GetWindowLongA(sibling, GWL_STYLE);
-        const LONG wanted = IsButtonChecked(sibling) ? (style | WS_TABSTOP) : (style & ~WS_TABSTOP);
+        const LONG wanted = button.Checked() ? (style | WS_TABSTOP) : (style & ~WS_TABSTOP);
         if (wanted != style)
             SetWindowLongA(sibling, GWL_STYLE, wanted);
     }
+}
+
+void Button::Click() const
+{
+    SendMessageA(handle_, BM_CLICK, 0, 0);
+}
+
+void Button::Press() const
+{
+    SendMessageA(GetParent(handle_), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(handle_), BN_CLICKED),
+        reinterpret_cast<LPARAM>(handle_));
+}
+
+bool Button::Clicked(Kind kind, ControlState& state) const
+{
+    if (kind == Kind::kRadioButton)
+        return state.SetChecked(true);
+    if (kind == Kind::kCheckBox)
+        state.UserToggled(Checked());
+    return true;
 }
 
 } // namespace scrubwell::windowing

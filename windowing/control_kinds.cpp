@@ -4,29 +4,13 @@
 
 #include "windowing/accessible_control.h"
 #include "windowing/static_text.h"
+#include "windowing/track_bar.h"
 #include "windowing/window_classes.h"
 
 namespace scrubwell::windowing {
 namespace {
 
-constexpr int kTrackBarThumb = 20;
-constexpr int kTrackBarPageStep = 2;
-
 void NoSetUp(HWND, const LayoutItem&) { }
-
-void SetUpLabel(HWND window, const LayoutItem& item)
-{
-    if (!item.bounds.width)
-        StaticText(window).FitToText();
-}
-
-void SetUpTrackBar(HWND window, const LayoutItem&)
-{
-    SendMessageA(window, TBM_SETTHUMBLENGTH, kTrackBarThumb, 0);
-    SendMessageA(window, TBM_SETLINESIZE, 0, 1);
-    SendMessageA(window, TBM_SETPAGESIZE, 0, kTrackBarPageStep);
-    SendMessageA(window, TBM_CLEARSEL, TRUE, 0);
-}
 
 // clang-format off
 const ControlKind kKinds[] = {
@@ -37,10 +21,10 @@ const ControlKind kKinds[] = {
     /* kPanel */ { nullptr, 0, 0, 0, false, NoSetUp },
     /* kBevel */ { nullptr, 0, 0, 0, false, NoSetUp },
     /* kGroupBox */ { "Button", WS_VISIBLE | BS_GROUPBOX, 0, ROLE_SYSTEM_GROUPING, true, NoSetUp },
-    /* kLabel */ { "Static", WS_VISIBLE | SS_NOPREFIX, 0, 0, false, SetUpLabel },
+    /* kLabel */ { "Static", WS_VISIBLE | SS_NOPREFIX, 0, 0, false, StaticText::SetUp },
     /* kReadout */ { "Static", SS_CENTER | SS_SUNKEN | SS_NOPREFIX, 0, 0, false, NoSetUp },
     /* kTrackBar */ { TRACKBAR_CLASSA, WS_VISIBLE | WS_TABSTOP | TBS_VERT | TBS_NOTICKS | TBS_FIXEDLENGTH, 0,
-        ROLE_SYSTEM_SLIDER, false, SetUpTrackBar },
+        ROLE_SYSTEM_SLIDER, false, TrackBar::SetUp },
     /* kRadioButton */ { "Button", WS_VISIBLE | BS_RADIOBUTTON, 0, ROLE_SYSTEM_RADIOBUTTON, false, NoSetUp },
     /* kCheckBox */ { "Button", WS_VISIBLE | BS_AUTOCHECKBOX, 0, ROLE_SYSTEM_CHECKBUTTON, false, NoSetUp },
     /* kPushButton */ { "Button", WS_VISIBLE | WS_TABSTOP, 0, ROLE_SYSTEM_PUSHBUTTON, false, NoSetUp },

@@ -1,12 +1,11 @@
 // A dialog's events: one static table per dialog of {row, event, handler},
-// there before any window is. The form raises a row's event when the user or
-// the program changes the control, and latches a handler's failure: it ends
-// the modal run.
+// there before any window is, and the same with no window at all. The form
+// raises a row's event when the user or the program changes the control; a
+// handler's failure ends the modal run. No Win32 here: the window-less model
+// of the main dialog runs its table natively.
 #pragma once
 
 namespace scrubwell::windowing {
-
-class Form;
 
 enum class Event : unsigned char {
     kClick, // push button clicked, check box toggled, radio button newly checked
@@ -14,53 +13,44 @@ enum class Event : unsigned char {
     kPageChange, // the user changed the page
 };
 
-struct EventHandler {
+// Target: what the dialog's handlers run on.
+template <class Target> struct EventHandler {
     int row;
     Event event;
-    bool (*run)(Form& form, int row); // false when the handler failed
+    bool (*run)(Target& target); // false when the handler failed
 };
 
-// Handler of a dialog's own: Method of the form as Dialog.
-template <class Dialog, bool (Dialog::*Method)()> bool Run(Form& form, int)
+// A handler that is a method of the target.
+template <class Target, bool (Target::*Method)()> bool Call(Target& target)
 {
-    return (static_cast<Dialog&>(form).*Method)();
+    return (target.*Method)();
 }
 
-inline constexpr int kMaxHandlers = 16;
-
-// True when the table fits and names each row once, in row order.
-constexpr bool HandlersFit(const EventHandler* table, int count)
+// True when the table names each row once, in row order.
+template <class Target> constexpr bool InRowOrder(const EventHandler<Target>* table, int count)
 {
-    if (count > kMaxHandlers)
-        return false;
     for (int i = 1; i < count; ++i)
         if (table[i - 1].row >= table[i].row)
             return false;
     return true;
 }
 
-// The table in use.
-class EventTable {
-public:
-    void Use(const EventHandler* table, int count)
-    {
-        table_ = table;
-        count_ = count;
-    }
-    // The entry of row, or null.
-    const EventHandler* Find(int row) const
-    {
-        for (int i = 0; i < count_; ++i)
-            if (table_[i].row == row)
-                return &table_[i];
-        return nullptr;
-    }
-    const EventHandler* begin() const { return table_; }
-    const EventHandler* end() const { return table_ + count_; }
+// The entry of row in table, or null.
+template <class Target, int N> const EventHandler<Target>* FindHandler(const EventHandler<Target> (&table)[N], int row)
+{
+    for (const EventHandler<Target>& handler : table)
+        if (handler.row == row)
+            return &handler;
+    return nullptr;
+}
 
-private:
-    const EventHandler* table_ = nullptr;
-    int count_ = 0;
-};
+// Runs row's handler for event on target, if table has one; false when it
+// failed.
+template <class Target, int N>
+bool RaiseIn(const EventHandler<Target> (&table)[N], Target& target, int row, Event event)
+{
+    const EventHandler<Target>* handler = FindHandler(table, row);
+    return !handler || handler->event != event || handler->run(target);
+}
 
 } // namespace scrubwell::windowing

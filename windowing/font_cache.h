@@ -15,12 +15,13 @@ public:
     FontCache& operator=(const FontCache&) = delete;
     ~FontCache() { Clear(); }
 
-    // The font for style; 0 when it could not be made or the cache is full.
+    // The font for style; 0 when it could not be made or the cache is full,
+    // which a layout that fits a form never fills.
     HFONT Get(const FontStyle& style);
     void Clear();
 
 private:
-    static constexpr int kCapacity = 6;
+    static constexpr int kCapacity = kMaxRows + 1; // a row's each at most, and the form's own
     struct Entry {
         FontStyle style;
         HFONT font;

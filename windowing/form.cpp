@@ -4,8 +4,10 @@
 
 #include <commctrl.h>
 
+#include "windowing/buttons.h"
 #include "windowing/live_objects.h"
 #include "windowing/placement.h"
+#include "windowing/track_bar.h"
 #include "windowing/window_classes.h"
 
 namespace scrubwell::windowing {
@@ -37,14 +39,12 @@ HWND FindChildById(HWND parent, int id)
 
 } // namespace
 
-Form::Form(const FormDesign& design, const LayoutItem* rows, int rowCount, HWND* windows, const EventHandler* handlers,
-    int handlerCount)
+Form::Form(const FormDesign& design, const LayoutItem* rows, int rowCount, HWND* windows)
     : design_(design)
     , rows_(rows)
     , windows_(windows)
     , rowCount_(rowCount)
 {
-    events_.Use(handlers, handlerCount);
     PlanLayout(rows, rowCount, plan_);
 }
 
@@ -79,7 +79,7 @@ bool Form::Create()
 {
     if (WindowExists())
         return true;
-    if (rowCount_ > kMaxRows || !RegisterWindowClasses())
+    if (!RegisterWindowClasses())
         return false;
     RECT frame { 0, 0, design_.clientWidth, design_.clientHeight };
     AdjustWindowRectEx(&frame, design_.style, FALSE, kFormExStyle);
@@ -89,7 +89,7 @@ bool Form::Create()
     if (!design_.centred)
         place = PlacedIn(WorkArea(), place.left, place.top, place.width, place.height);
     creating = this;
-    const HWND window = CreateWindowExA(kFormExStyle, kFormClass, caption_, design_.style, place.left, place.top,
+    const HWND window = CreateWindowExA(kFormExStyle, kFormClass, design_.caption, design_.style, place.left, place.top,
         place.width, place.height, parent_, nullptr, ModuleInstance(), this);
     creating = nullptr;
     if (!window)
@@ -126,13 +126,6 @@ void Form::SetParentWindow(HWND parent)
     parent_ = parent;
     if (handle_)
         SetWindowLongPtrA(handle_, GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(parent));
-}
-
-void Form::SetCaption(const char* caption)
-{
-    caption_ = caption;
-    if (handle_)
-        SetWindowTextA(handle_, caption);
 }
 
 void Form::Hide()
@@ -193,23 +186,22 @@ LRESULT Form::Dispatch(UINT message, WPARAM wParam, LPARAM lParam)
         HWND control = reinterpret_cast<HWND>(lParam);
         if (!control && HIWORD(wParam) == BN_CLICKED)
             control = FindChildById(handle_, LOWORD(wParam));
-        if (control)
-            Command(control, HIWORD(wParam));
+        if (control && HIWORD(wParam) == BN_CLICKED && !Command(control))
+            HandlerFailed();
         return 0;
     }
     case WM_VSCROLL:
     case WM_HSCROLL:
-        if (lParam)
-            SliderMoved(reinterpret_cast<HWND>(lParam));
+        if (lParam && !SliderMoved(reinterpret_cast<HWND>(lParam)))
+            HandlerFailed();
         return 0;
     case WM_NOTIFY: {
         const auto* header = reinterpret_cast<const NMHDR*>(lParam);
-        if (header->code == static_cast<UINT>(TCN_SELCHANGE)) {
-            const TabControl tabs(header->hwndFrom);
-            if (PreparePage(tabs, tabs.ActivePageIndex())) {
-                tabs.ShowActivePage();
-                Raise(RowOf(header->hwndFrom), Event::kPageChange);
-            }
+        const int row = RowOf(header->hwndFrom);
+        if (row >= 0 && TabControl::IsSelectionChange(*header)
+            && PreparePage(row, TabControl(header->hwndFrom).SelectedTab())) {
+            ShowSelectedPage(row);
+            Raise(row, Event::kPageChange);
         }
         return 0;
     }
@@ -250,22 +242,23 @@ LRESULT Form::Dispatch(UINT message, WPARAM wParam, LPARAM lParam)
     }
 }
 
-bool Form::Command(HWND control, WORD code)
+bool Form::Command(HWND control)
 {
     // A disabled control cannot be pressed, not even by a message.
-    if (code != BN_CLICKED || !IsWindowEnabled(control))
-        return true;
-    // Radio buttons are checked here, not by the control, so that the click
-    // event is raised only when a button becomes checked; a check box has
-    // toggled itself.
     const int row = RowOf(control);
-    if (row >= 0 && states_[row]) {
-        if (rows_[row].kind == Kind::kRadioButton)
-            return states_[row]->SetChecked(true);
-        if (rows_[row].kind == Kind::kCheckBox)
-            states_[row]->UserToggled(SendMessageA(control, BM_GETCHECK, 0, 0) == BST_CHECKED);
-    }
-    return Raise(row, Event::kClick);
+    if (row < 0 || !IsWindowEnabled(control))
+        return true;
+    const Kind kind = rows_[row].kind;
+    if (states_[row] && !Button(control).Clicked(kind, *states_[row]))
+        return false;
+    // A radio button's state raises its click event itself, as it becomes checked.
+    return (states_[row] && kind == Kind::kRadioButton) || Raise(row, Event::kClick);
+}
+
+bool Form::SliderMoved(HWND slider)
+{
+    const int row = RowOf(slider);
+    return row < 0 || !states_[row] || TrackBar(slider).Scrolled(*states_[row]);
 }
 
 void Form::WindowGone()
@@ -273,7 +266,6 @@ void Form::WindowGone()
     fonts_.Clear();
     CountLive(&LiveObjects::formWindows, -1);
     decorations_.Clear();
-    pagesMade_ = 0;
     for (int row = 0; row < rowCount_; ++row) {
         windows_[row] = nullptr;
         if (states_[row])

@@ -4,7 +4,7 @@
 // in here throws: a failure is a result, and a failed event handler ends the
 // modal run. The form's jobs live in files of their own: form.cpp (lifetime
 // and dispatch), modal_loop.cpp, events.cpp, keyboard_navigation.cpp,
-// layout_builder.cpp.
+// layout_builder.cpp, form_pages.cpp.
 #pragma once
 
 #include <windows.h>
@@ -36,6 +36,7 @@ struct FormDesign {
     bool centred; // at the centre of the desktop when shown
     int left, top; // otherwise here, on the screen
     bool keyPreview;
+    const char* caption; // a literal
 };
 
 class Form {
@@ -57,8 +58,6 @@ public:
     // The window that owns the form's window; applied at creation, or at once
     // when the window exists.
     void SetParentWindow(HWND parent);
-    // caption must outlive the form (a literal).
-    void SetCaption(const char* caption);
     // Shows the created form and pumps the thread's messages until a handler
     // sets a modal result; the thread's other windows are disabled meanwhile.
     // A WM_QUIT ends the run with kModalCancel and is posted again afterwards;
@@ -75,13 +74,13 @@ public:
     void Destroy();
 
     // Events
-    // Runs row's handler for event, if the table has one; false when it
-    // failed, which also ends the modal run.
+    // Runs row's handler for event, if the dialog's table has one; false when
+    // it failed, which also ends the modal run.
     bool Raise(int row, Event event);
-    // Selects a page as the program does (no change event), making its
-    // windows first if it has never been shown; false when they could not be
-    // made, which also ends the modal run.
-    bool ShowPage(const TabControl& tabs, int index);
+    // Selects the page at index of the tab control of tabsRow as the program
+    // does (no change event), making its windows first if it has never been
+    // shown; false when they could not be made, which also ends the modal run.
+    bool ShowPage(int tabsRow, int index);
     // Draws the panels and bevels that lie in window (the form or a page).
     void PaintDecorations(HWND window, HDC dc) const { decorations_.Paint(window, dc); }
     // The form whose window this is, or null.
@@ -91,14 +90,20 @@ public:
 
 protected:
     // rows: the layout, with the windows by row in windows (0 for panels and
-    // bevels and for rows not made yet); handlers: the dialog's event table.
-    // All belong to the derived form.
-    Form(const FormDesign& design, const LayoutItem* rows, int rowCount, HWND* windows, const EventHandler* handlers,
-        int handlerCount);
+    // bevels and for rows not made yet). Both belong to the derived form.
+    template <int RowCount>
+    Form(const FormDesign& design, const LayoutItem (&rows)[RowCount], HWND (&windows)[RowCount])
+        : Form(design, rows, RowCount, windows)
+    {
+        static_assert(RowCount <= kMaxRows, "the form's capacity of rows, and so of fonts and decorations");
+    }
 
     // Builds the layout; runs once, right after the native window exists.
     // False when something could not be created.
     virtual bool CreateControls() = 0;
+    // Runs row's handler for event from the dialog's event table; false when
+    // it failed.
+    virtual bool RowEvent(int row, Event event) = 0;
     // Form-specific messages; return true when handled, with the reply in result.
     virtual bool HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
     // Key preview: sees every key-down for the form before the focused control.
@@ -124,23 +129,25 @@ protected:
     bool MakeRows(int batch);
     // The row whose window this is, or -1.
     int RowOf(HWND window) const;
-    // state is row's: its window, once made, is a view of it, and its change
-    // event is the row's in the handler table.
-    void BindState(int row, ControlState& state);
+    // state is row's: its window, once made, is a view of it.
+    void BindState(int row, ControlState& state) { states_[row] = &state; }
 
 private:
+    Form(const FormDesign& design, const LayoutItem* rows, int rowCount, HWND* windows);
+
     // form.cpp
     LRESULT Dispatch(UINT message, WPARAM wParam, LPARAM lParam);
-    bool Command(HWND control, WORD code);
+    // The user's clicks and slider moves, into the controls' states and events;
+    // false when a handler failed.
+    bool Command(HWND control);
+    bool SliderMoved(HWND slider);
     void WindowGone();
     // Whether the window exists; clears the form's hold on one that has gone.
     bool WindowExists();
     // The work area of the owner's monitor, where the form's window goes.
     Rect WorkArea() const;
     // events.cpp
-    bool SliderMoved(HWND slider);
     void HandlerFailed();
-    static bool StateChanged(void* form, int row);
     // modal_loop.cpp
     void FocusFirstControl();
     // keyboard_navigation.cpp
@@ -152,22 +159,25 @@ private:
     int ChildrenOf(int parent, HWND* windows, int capacity) const;
     // layout_builder.cpp
     HWND MakeRow(const PlannedRow& planned, HWND parent);
+    // The window made before planned's in its holder, in tab order, or 0.
+    HWND MadeBefore(const PlannedRow& planned) const;
+    // form_pages.cpp
+    // The row of the page at index of tabsRow's tab control, or -1.
+    int PageRow(int tabsRow, int index) const;
     // Makes the windows of the page at index at its first showing.
-    bool PreparePage(const TabControl& tabs, int index);
-    bool IsPageOf(int row, int tabRow) const;
-    int PageIndexOf(int pageRow) const; // its tab's index
-    bool PrepareActivePages();
+    bool PreparePage(int tabsRow, int index);
+    bool PrepareSelectedPages();
+    // Shows the selected page of tabsRow's tab control and hides the others.
+    void ShowSelectedPage(int tabsRow) const;
 
     FormDesign design_;
     FontStyle formFont_ { "MS Sans Serif", 11, false, false };
     HWND handle_ = nullptr;
     HWND parent_ = nullptr;
-    const char* caption_ = "";
     int modalResult_ = kModalNone;
     bool running_ = false;
     bool creationFailed_ = false;
     bool handlerFailed_ = false;
-    EventTable events_;
     FontCache fonts_;
     Decorations decorations_;
     const LayoutItem* rows_;
@@ -176,7 +186,6 @@ private:
     LayoutPlan plan_;
     ControlState* states_[kMaxRows] = {};
     ControlWindow views_[kMaxRows];
-    unsigned long long pagesMade_ = 0; // by row
 };
 
 } // namespace scrubwell::windowing

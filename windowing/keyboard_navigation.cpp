@@ -18,6 +18,7 @@
 
 #include "windowing/buttons.h"
 #include "windowing/form.h"
+#include "windowing/tab_control.h"
 #include "windowing/text_box.h"
 
 namespace scrubwell::windowing {
@@ -26,7 +27,7 @@ namespace {
 // Push buttons, check boxes and radio buttons: the controls the arrow keys move between.
 bool IsFocusableButton(HWND window)
 {
-    const LONG type = ButtonTypeOf(window);
+    const LONG type = Button(window).Type();
     return type >= 0 && type != BS_GROUPBOX && type != BS_OWNERDRAW;
 }
 
@@ -69,7 +70,7 @@ HWND FindMnemonic(HWND first, char letter)
     for (HWND window = first; window; window = GetWindow(window, GW_HWNDNEXT)) {
         if (!VisibleAndEnabled(window))
             continue;
-        if (ButtonTypeOf(window) >= 0 && MnemonicOf(window) == letter)
+        if (Button(window).Type() >= 0 && MnemonicOf(window) == letter)
             return window;
         if (HWND inner = FindMnemonic(GetWindow(window, GW_CHILD), letter))
             return inner;
@@ -145,22 +146,15 @@ LRESULT Form::NextDialogControl(WPARAM wParam, LPARAM lParam)
             lParam = TRUE;
         }
     // The dialog manager selects the whole text of a text box it gives the
-    // focus to (also when the window is activated), which scrolls a long
-    // read-only text to its end: such a text stays where its reader left it,
-    // and starts at its top.
+    // focus to (also when the window is activated): a read-only text stays
+    // where its reader left it.
     const HWND target = LOWORD(lParam) ? reinterpret_cast<HWND>(wParam) : nullptr;
     if (!target || !IsReadOnlyTextBox(target))
         return DefDlgProcA(handle_, WM_NEXTDLGCTL, wParam, lParam);
-    DWORD start = 0, end = 0;
-    SendMessageA(target, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
-    LRESULT top = SendMessageA(target, EM_GETFIRSTVISIBLELINE, 0, 0);
-    if (start == 0 && end == static_cast<DWORD>(GetWindowTextLengthA(target))) {
-        end = 0;
-        top = 0;
-    }
+    const TextBox text(target);
+    const TextBox::Place place = text.ReadingPlace();
     const LRESULT result = DefDlgProcA(handle_, WM_NEXTDLGCTL, wParam, lParam);
-    SendMessageA(target, EM_SETSEL, start, end);
-    SendMessageA(target, EM_LINESCROLL, 0, top - SendMessageA(target, EM_GETFIRSTVISIBLELINE, 0, 0));
+    text.ReturnTo(place);
     return result;
 }
 
@@ -230,22 +224,23 @@ bool Form::MoveFocusToNeighbour(HWND focus, bool previous)
     if (!next)
         return true;
     SendMessageA(handle_, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(next), TRUE);
-    if (RadioButton::IsRadioButton(next) && !RadioButton(next).Checked())
-        SendMessageA(next, BM_CLICK, 0, 0);
+    const Button button(next);
+    if (button.IsRadioButton() && !button.Checked())
+        button.Click();
     return true;
 }
 
 bool Form::SwitchPage(bool previous)
 {
-    for (const EventHandler& handler : events_) {
-        if (handler.event != Event::kPageChange || !windows_[handler.row])
+    for (int row = 0; row < rowCount_; ++row) {
+        if (rows_[row].kind != Kind::kTabControl || !windows_[row])
             continue;
-        const TabControl tabs(windows_[handler.row]);
-        const int count = tabs.PageCount();
+        const TabControl tabs(windows_[row]);
+        const int count = tabs.TabCount();
         if (count == 0 || !tabs.Owns(GetFocus()))
             continue;
-        if (ShowPage(tabs, (tabs.ActivePageIndex() + (previous ? count - 1 : 1)) % count))
-            Raise(handler.row, Event::kPageChange);
+        if (ShowPage(row, (tabs.SelectedTab() + (previous ? count - 1 : 1)) % count))
+            Raise(row, Event::kPageChange);
         return true;
     }
     return false;
@@ -257,7 +252,8 @@ bool Form::Mnemonic(WPARAM character)
     const HWND target = FindMnemonic(GetWindow(handle_, GW_CHILD), letter);
     if (!target)
         return false;
-    const LONG type = ButtonTypeOf(target);
+    const Button button(target);
+    const LONG type = button.Type();
     if (type == BS_GROUPBOX) {
         // The first tab stop inside the box, or, when none is a tab stop (a
         // radio group with no button checked), the first that takes the focus.
@@ -276,11 +272,9 @@ bool Form::Mnemonic(WPARAM character)
         if (next)
             SendMessageA(handle_, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(next), TRUE);
     } else if (type == BS_PUSHBUTTON || type == BS_DEFPUSHBUTTON) {
-        // Pressed where the focus is, without taking it.
-        SendMessageA(GetParent(target), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(target), BN_CLICKED),
-            reinterpret_cast<LPARAM>(target));
+        button.Press();
     } else {
-        SendMessageA(target, BM_CLICK, 0, 0); // takes the focus and toggles or checks
+        button.Click();
     }
     return true;
 }

@@ -10,12 +10,26 @@ struct Rect {
     int left, top, width, height;
 };
 
+// The most rows a layout has. A form holds a window, a font and a decoration
+// at most per row, and a form checks its table against this when it is built.
+inline constexpr int kMaxRows = 64;
+
 struct FontStyle {
     const char* face;
     int height; // character height in pixels
     bool bold;
     bool fixedPitch;
-    bool operator==(const FontStyle& other) const;
+
+    constexpr bool operator==(const FontStyle& other) const
+    {
+        for (int i = 0;; ++i) {
+            if (face[i] != other.face[i])
+                return false;
+            if (!face[i])
+                break;
+        }
+        return height == other.height && bold == other.bold && fixedPitch == other.fixedPitch;
+    }
 };
 
 enum class Kind : unsigned char {

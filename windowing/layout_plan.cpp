@@ -67,10 +67,10 @@ private:
         planned.holder = holder;
         planned.batch = item.kind == Kind::kPage ? row : PageOf(row);
         planned.drawn = item.kind == Kind::kPanel || item.kind == Kind::kBevel;
-        const int previous = lastIn_[holder + 1];
-        planned.startsGroup = previous < 0 || rows_[previous].parent != item.parent;
+        planned.previous = lastIn_[holder + 1];
+        planned.startsGroup = planned.previous < 0 || rows_[plan_.rows[planned.previous].row].parent != item.parent;
         if (!planned.drawn)
-            lastIn_[holder + 1] = row;
+            lastIn_[holder + 1] = plan_.count - 1;
     }
 
     int PageOf(int row) const
@@ -85,7 +85,8 @@ private:
     int count_;
     LayoutPlan& plan_;
     // For each window that holds rows (index 0 the form, row + 1 a page or
-    // the tab control): the last row in tab order with a window in it.
+    // the tab control): the place in the plan of the last row so far with a
+    // window in it.
     int lastIn_[kMaxRows + 1];
 };
 
@@ -98,17 +99,6 @@ bool PlanLayout(const LayoutItem* rows, int count, LayoutPlan& plan)
         return false;
     Planner(rows, count, plan).Visit(kOnForm);
     return true;
-}
-
-bool FontStyle::operator==(const FontStyle& other) const
-{
-    for (int i = 0;; ++i) {
-        if (face[i] != other.face[i])
-            return false;
-        if (!face[i])
-            break;
-    }
-    return height == other.height && bold == other.bold && fixedPitch == other.fixedPitch;
 }
 
 } // namespace scrubwell::windowing

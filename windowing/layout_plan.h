@@ -8,7 +8,6 @@
 
 namespace scrubwell::windowing {
 
-inline constexpr int kMaxRows = 64;
 struct PlannedRow {
     int row;
     // The row whose window holds this row's window: a page or a tab control,
@@ -20,6 +19,9 @@ struct PlannedRow {
     // its page (the page's row), the page's own window with them.
     int batch;
     bool drawn; // a panel or bevel: painted by its holder, no window of its own
+    // The window before it in its holder in tab order: its place in the plan,
+    // or -1 for the first.
+    int previous;
     // The first window in its holder in tab order, or the first after one of
     // another designed parent: it carries WS_GROUP.
     bool startsGroup;

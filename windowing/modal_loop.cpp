@@ -66,6 +66,7 @@ int Form::ShowModal()
         return kModalFailed;
     modalResult_ = kModalNone;
     const HWND previouslyActive = GetActiveWindow();
+    const Form* owner = OfWindow(GetWindow(self, GW_OWNER));
 
     DisabledWindows disabled { self, nullptr, 0, 0 };
     EnumThreadWindows(GetCurrentThreadId(), DisableWindow, reinterpret_cast<LPARAM>(&disabled));
@@ -84,7 +85,7 @@ int Form::ShowModal()
     running_ = true;
     bool quit = false;
     WPARAM quitCode = 0;
-    if (!PrepareActivePages() || !FormShow())
+    if (!PrepareSelectedPages() || !FormShow())
         HandlerFailed();
     ShowWindow(self, SW_SHOW);
     SetForegroundWindow(self);
@@ -93,6 +94,11 @@ int Form::ShowModal()
         // Destroyed under us (with its owner, say), also where a host's
         // subclass kept WM_NCDESTROY from the form.
         if (!handle_ || !IsWindow(handle_)) {
+            modalResult_ = kModalCancel;
+            break;
+        }
+        // A form shown over another ends with the other's failure.
+        if (owner && owner->handlerFailed_) {
             modalResult_ = kModalCancel;
             break;
         }

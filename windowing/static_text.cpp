@@ -2,17 +2,19 @@
 
 namespace scrubwell::windowing {
 
-void StaticText::FitToText() const
+void StaticText::SetUp(HWND window, const LayoutItem& item)
 {
+    if (item.bounds.width)
+        return;
     char text[64];
-    const int length = GetWindowTextA(handle_, text, sizeof text);
-    HDC dc = GetDC(handle_);
-    const HGDIOBJ old = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageA(handle_, WM_GETFONT, 0, 0)));
+    const int length = GetWindowTextA(window, text, sizeof text);
+    HDC dc = GetDC(window);
+    const HGDIOBJ old = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageA(window, WM_GETFONT, 0, 0)));
     SIZE extent {};
     GetTextExtentPoint32A(dc, text, length, &extent);
     SelectObject(dc, old);
-    ReleaseDC(handle_, dc);
-    SetWindowPos(handle_, nullptr, 0, 0, extent.cx, extent.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    ReleaseDC(window, dc);
+    SetWindowPos(window, nullptr, 0, 0, extent.cx, extent.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 } // namespace scrubwell::windowing

@@ -2,15 +2,17 @@
 #pragma once
 
 #include "windowing/control.h"
+#include "windowing/layout.h"
 
 namespace scrubwell::windowing {
 
 class StaticText : public Control {
 public:
     using Control::Control;
-    void SetText(const char* text) const { SetCaption(text); }
-    // Resizes the control to its text in its font, keeping its left and top.
-    void FitToText() const;
+
+    // The kind's set-up of a new label: one designed without a width is sized
+    // to its text in its font, keeping its left and top.
+    static void SetUp(HWND window, const LayoutItem& item);
 };
 
 } // namespace scrubwell::windowing

@@ -1,8 +1,11 @@
 // TabControl: a tab strip over pages. The pages are its children, so that
-// nothing it paints can cover them; each tab item carries its page window in
-// its item data (0 until the page is made), so the wrapper needs no state of
-// its own.
+// nothing it paints can cover them; the form keeps which window is which page
+// and shows the selected one.
 #pragma once
+
+#include <windows.h>
+
+#include <commctrl.h>
 
 #include "windowing/control.h"
 
@@ -13,23 +16,18 @@ public:
     using Control::Control;
 
     // Attributes
-    int PageCount() const;
-    int ActivePageIndex() const;
-    HWND Page(int index) const; // 0 for a page not made yet
-    HWND ActivePage() const { return Page(ActivePageIndex()); }
+    int TabCount() const;
+    int SelectedTab() const; // -1 while none is
     RECT PageArea() const; // the display area, in the control's client coordinates
-
-    // Operations
-    // A tab at index, its page to come.
-    void InsertTab(int index, const char* caption) const;
-    void SetPage(int index, HWND page) const;
-    // Selects a page as the program does: no change event.
-    void SelectPage(int index) const;
-    // Shows the active page and hides the others; the form calls it after a
-    // user change too.
-    void ShowActivePage() const;
     // True when focus is the strip or lies on one of the pages.
     bool Owns(HWND focus) const;
+    // Whether a notification tells that the user selected another tab.
+    static bool IsSelectionChange(const NMHDR& header) { return header.code == static_cast<UINT>(TCN_SELCHANGE); }
+
+    // Operations
+    void InsertTab(int index, const char* caption) const;
+    // Selects a tab as the program does: no change notification.
+    void SelectTab(int index) const;
 };
 
 } // namespace scrubwell::windowing

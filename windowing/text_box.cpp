@@ -22,6 +22,22 @@ bool TextBox::SetText(const char* text, const char* lastLine) const
     return true;
 }
 
+TextBox::Place TextBox::ReadingPlace() const
+{
+    Place place {};
+    SendMessageA(handle_, EM_GETSEL, reinterpret_cast<WPARAM>(&place.start), reinterpret_cast<LPARAM>(&place.end));
+    place.top = SendMessageA(handle_, EM_GETFIRSTVISIBLELINE, 0, 0);
+    if (place.start == 0 && place.end == static_cast<DWORD>(GetWindowTextLengthA(handle_)))
+        place = Place { 0, 0, 0 };
+    return place;
+}
+
+void TextBox::ReturnTo(const Place& place) const
+{
+    SendMessageA(handle_, EM_SETSEL, place.start, place.end);
+    SendMessageA(handle_, EM_LINESCROLL, 0, place.top - SendMessageA(handle_, EM_GETFIRSTVISIBLELINE, 0, 0));
+}
+
 bool IsReadOnlyTextBox(HWND window)
 {
     char className[8];

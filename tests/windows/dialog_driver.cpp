@@ -370,10 +370,11 @@ HWND FindChild(HWND root, const char* className, const std::string& text)
 
 HWND PageOfTab(HWND tabs, int index)
 {
-    TCITEMA item {};
-    item.mask = TCIF_PARAM;
-    SendMessageA(tabs, TCM_GETITEMA, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item));
-    return reinterpret_cast<HWND>(item.lParam);
+    const char* headings[] = { "Pop and Click Removal", "Eliminate Hum", "Reduce Hiss", "Noise Gate" };
+    for (HWND page = GetWindow(tabs, GW_CHILD); page; page = GetWindow(page, GW_HWNDNEXT))
+        if (FindChild(page, "Static", headings[index]))
+            return page;
+    return nullptr;
 }
 
 std::vector<HWND> ChildrenOfClass(HWND root, const char* className)

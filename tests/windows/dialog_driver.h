@@ -94,7 +94,7 @@ bool HasClass(HWND window, const char* name);
 // The first window below root, in tab order, of the class (any when null) and
 // with the text; 0 if none.
 HWND FindChild(HWND root, const char* className, const std::string& text);
-// The page that the tab control's item carries.
+// The main dialog's page at index (0 to 3), found by its heading; 0 until it is made.
 HWND PageOfTab(HWND tabs, int index);
 // Every window below root of the class (any when null), in tab order.
 std::vector<HWND> ChildrenOfClass(HWND root, const char* className);

@@ -98,8 +98,9 @@ TEST_F(FaultTest, FailureInTheStore)
 
 TEST_F(FaultTest, FailureWhileTheHelpIsOpen)
 {
-    // The help's modal run ends with the main dialog's.
-    ExpectFailureThenRecovery("store", 0, { Press::Help, Press::CloseHelp, Press::Accept });
+    // The host moves the main dialog's slider while the help is up: the help's
+    // modal run ends with the main dialog's.
+    ExpectFailureThenRecovery("slider", 1, { Press::Help, Press::MoveSliderUnderHelp });
 }
 
 TEST_F(FaultTest, AHelpWindowThatCannotBeMadeWhenAskedForEndsTheCall)

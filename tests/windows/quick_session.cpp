@@ -48,7 +48,7 @@ void TryNextPress()
         return;
     const HWND help = OwnedFormOf(dialog);
     const Press press = (*script.presses)[script.next];
-    if ((press == Press::CloseHelp) != (help != nullptr))
+    if ((press == Press::CloseHelp || press == Press::MoveSliderUnderHelp) != (help != nullptr))
         return; // wait until the help is up, or gone
     ++script.next;
     switch (press) {
@@ -71,7 +71,8 @@ void TryNextPress()
         PostMessageA(focus && IsChild(dialog, focus) ? focus : dialog, WM_KEYDOWN, VK_ESCAPE, 1);
         break;
     }
-    case Press::MoveSlider: {
+    case Press::MoveSlider:
+    case Press::MoveSliderUnderHelp: {
         const HWND slider = FindWindowExA(GetParent(ButtonOf(dialog, "More")), nullptr, TRACKBAR_CLASSA, nullptr);
         SendMessageA(slider, TBM_SETPOS, TRUE, SendMessageA(slider, TBM_GETPOS, 0, 0) + 1);
         SendMessageA(GetParent(slider), WM_VSCROLL, MAKEWPARAM(TB_ENDTRACK, 0), reinterpret_cast<LPARAM>(slider));

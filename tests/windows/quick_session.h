@@ -11,8 +11,9 @@
 #include "tests/windows/plugin_library.h"
 
 // ProtectBlock: the host makes the block read-only (it must lie on pages of
-// its own, from VirtualAlloc).
-enum class Press { Accept, Cancel, Help, CloseHelp, Escape, MoveSlider, ProtectBlock };
+// its own, from VirtualAlloc). CloseHelp and MoveSliderUnderHelp wait for the
+// help; the others for the help to be gone.
+enum class Press { Accept, Cancel, Help, CloseHelp, Escape, MoveSlider, MoveSliderUnderHelp, ProtectBlock };
 
 // Calls ShowEffectDialog with the given parent and block and presses the
 // buttons in order, each as soon as the dialog has handled the one before
