@@ -5,7 +5,6 @@
 #include <cstring>
 #include <vector>
 
-#include "dialogs/scrubwell_ui_layout.h"
 #include "tests/windows/dialog_driver.h"
 #include "tests/windows/layout_check.h"
 
@@ -13,7 +12,77 @@
 
 namespace {
 
-namespace main_layout = scrubwell::main_layout;
+// The dialog as designed. Places are in the client area of the window that
+// holds the control, the dialog or a page. What lies in a group box or the
+// (drawn) panel is placed relative to that frame: its corner is added, "3 + 27".
+// "More" and "Less" fit their text (24 and 22 wide as designed). Tab: the
+// order among the holder's windows, each frame's contents following it.
+enum Holder { kDialog, kPops, kHum, kHiss, kGate };
+constexpr FontLook kHeadingFont { "MS Sans Serif", 13, true, false }, kBodyFont { "MS Sans Serif", 13, false, true };
+constexpr const FontLook *kForm = &kFormFont, *kBold = &kHeadingFont, *kBody = &kBodyFont;
+
+// clang-format off
+const DesignedWindow kDesign[] = {
+    { kDialog, kTabStrip, 4, 3, 534, 313, "", kForm, 0 },
+    { kPops, kHeading, 100, 13, 419, 25, "Pop and Click Removal", kBold, -1 },
+    { kPops, kLabel, 100, 48, 413, 40, "Use this if there are large pops or clicks in your recording.", kBody, -1 },
+    { kPops, kLabel, 100, 94, 413, 65, "Higher slider settings will remove more pops and clicks, but they may remove "
+        "more of the sound you want to keep.", kBody, -1 },
+    { kPops, kLabel, 100, 170, 413, 47, "Try different settings until you get the best one for your file.", kBody, -1 },
+    { kPops, kGroupBox, 3, 4, 85, 165, "", kForm, 0 },
+    { kPops, kLabel, 3 + 27, 4 + 15, 0, 13, "More", kForm, -1 },
+    { kPops, kLabel, 3 + 27, 4 + 121, 0, 13, "Less", kForm, -1 },
+    { kPops, kReadout, 3 + 7, 4 + 139, 68, 17, nullptr, kForm, 2 },
+    { kPops, kSlider, 3 + 29, 4 + 32, 26, 90, "", nullptr, 1 },
+    { kHum, kHeading, 100, 13, 413, 21, "Eliminate Hum", kBold, -1 },
+    { kHum, kLabel, 100, 54, 413, 33, "Low pitched hum can come from the power supply.", kBody, -1 },
+    { kHum, kLabel, 100, 97, 413, 67, "The slider controls how many frequencies are removed, so start with it on the "
+        "bottom and move it up until you find a setting that removes all of the hum.", kBody, -1 },
+    { kHum, kGroupBox, 3, 4, 85, 165, "", kForm, 0 },
+    { kHum, kLabel, 3 + 27, 4 + 15, 0, 13, "More", kForm, -1 },
+    { kHum, kLabel, 3 + 27, 4 + 121, 0, 13, "Less", kForm, -1 },
+    { kHum, kReadout, 3 + 7, 4 + 139, 68, 17, nullptr, kForm, 2 },
+    { kHum, kSlider, 3 + 29, 4 + 32, 26, 90, "", nullptr, 1 },
+    { kHum, kGroupBox, 93, 185, 431, 74, "[ &Frequency ]", kForm, 3 },
+    { kHum, kRadio, 93 + 6, 185 + 46, 395, 17, "50 Hz Mains Power (&Europe and Asia)", kForm, 5 },
+    { kHum, kRadio, 93 + 6, 185 + 21, 395, 17, "60 Hz House Current (&North America)", kForm, 4 },
+    { kHiss, kHeading, 100, 14, 415, 25, "Reduce Hiss", kBold, -1 },
+    { kHiss, kLabel, 100, 55, 415, 72, "This will reduce unwanted tape hiss or other high pitch noise in your "
+        "recording by applying equalization to the highest bands.", kBody, -1 },
+    { kHiss, kLabel, 100, 141, 415, 60, "Try it first with the slider near the bottom, and move it up until you find "
+        "the best sound.", kBody, -1 },
+    { kHiss, kGroupBox, 3, 4, 85, 165, "", kForm, 0 },
+    { kHiss, kLabel, 3 + 27, 4 + 15, 0, 13, "More", kForm, -1 },
+    { kHiss, kLabel, 3 + 27, 4 + 121, 0, 13, "Less", kForm, -1 },
+    { kHiss, kReadout, 3 + 7, 4 + 139, 68, 17, nullptr, kForm, 2 },
+    { kHiss, kSlider, 3 + 29, 4 + 32, 26, 90, "", nullptr, 1 },
+    { kGate, kLabel, 162, 54, 354, 67, "A Noise Gate is a special kind of filter that measures the level of each "
+        "frequency within the sound, and reduces the ones that are likely to be noise.", kForm, -1 },
+    { kGate, kLabel, 162, 116, 354, 40, "You control the amount of sound to be removed by moving the slider at the "
+        "left. ", kForm, -1 },
+    { kGate, kHeading, 162, 14, 350, 19, "Noise Gate", kBold, -1 },
+    { kGate, kLabel, 162, 159, 354, 72, "At the higher settings it will remove more sound, but it's likely that most "
+        "of the sound it removes will be noise.  At the lower settings it will remove less sound, leaving more of "
+        "the original sound.", kForm, -1 },
+    { kGate, kGroupBox, 2, 4, 151, 138, "[ Amount of Reduction ]", kForm, 0 },
+    { kGate, kLabel, 2 + 53, 4 + 13, 0, 13, "More", kForm, -1 },
+    { kGate, kLabel, 2 + 53, 4 + 112, 0, 13, "Less", kForm, -1 },
+    { kGate, kReadout, 2 + 6, 4 + 77, 39, 17, nullptr, kForm, 2 },
+    { kGate, kSlider, 2 + 56, 4 + 29, 26, 83, "", nullptr, 1 },
+    { kDialog, kPushButton, 210, 416, 120, 24, "Cancel", kForm, 11 },
+    { kDialog, kDefaultButton, 85, 416, 120, 24, "&Start Processing", kForm, 10 },
+    { kDialog, kGroupBox, 4 + 317, 319 + 2, 213, 85, "[ Stereo &Options ]", kForm, 6 },
+    { kDialog, kRadio, 4 + 317 + 3, 319 + 2 + 41, 207, 17, "Apply to &Left Channel Only", kForm, 8 },
+    { kDialog, kRadio, 4 + 317 + 3, 319 + 2 + 62, 206, 17, "Apply to &Right Channel Only", kForm, 9 },
+    { kDialog, kRadio, 4 + 317 + 3, 319 + 2 + 20, 206, 17, "Apply to &Both Channels", kForm, 7 },
+    { kDialog, kGroupBox, 4 + 3, 319 + 2, 313, 85, "[ E&ffect Options ]", kForm, 1 },
+    { kDialog, kCheckBoxStop, 4 + 3 + 4, 319 + 2 + 21, 186, 17, "Remove &Pops and Clicks", kForm, 2 },
+    { kDialog, kCheckBox, 4 + 3 + 192, 319 + 2 + 23, 116, 17, "Eliminate H&um", kForm, 3 },
+    { kDialog, kCheckBox, 4 + 3 + 192, 319 + 2 + 60, 115, 17, "Reduce H&iss", kForm, 5 },
+    { kDialog, kCheckBox, 4 + 3 + 5, 319 + 2 + 57, 158, 17, "&Noise Gate", kForm, 4 },
+    { kDialog, kPushButton, 334, 416, 120, 24, "&Help", kForm, 12 },
+};
+// clang-format on
 
 RECT InParent(HWND window)
 {
@@ -60,13 +129,7 @@ TEST_F(DialogLayoutTest, EveryControlStandsWhereTheLayoutPutsItInTabOrder)
 {
     RunDialog(plugin, host, block, [](DialogDriver& d) {
         ASSERT_TRUE(d.ShowEveryPage());
-        const std::vector<HWND> windows = MatchLayout(main_layout::kRows, main_layout::kRowCount, d.dialog, d.Tabs());
-        ExpectLayoutTabOrder(main_layout::kRows, main_layout::kRowCount, windows, d.dialog);
-        // The design lets the sliders' lower labels touch them, and two texts of the noise gate.
-        using namespace main_layout;
-        ExpectInsideAndApart(kRows, kRowCount, windows,
-            { { kPOPClickWeakerLabel, kPOPClickTrackBar }, { kHumLessLabel, kHumTrackBar },
-                { kHissLessLabel, kHissTrackBar }, { kLabel12, kLabel13 } });
+        ExpectWindowsAsDesigned(kDesign, std::size(kDesign), { d.dialog, d.Page(0), d.Page(1), d.Page(2), d.Page(3) });
         d.Click(d.Button("Cancel"));
     });
 }
@@ -151,17 +214,13 @@ TEST_F(DialogLayoutTest, ARepaintOfTheTabControlAloneLeavesThePageShowing)
     });
 }
 
-TEST_F(DialogLayoutTest, SlidersAreVerticalWithoutTicksWithAFixedThumb)
+TEST_F(DialogLayoutTest, SlidersHaveAFixedThumbTheirRangeAndSteps)
 {
     RunDialog(plugin, host, block, [](DialogDriver& d) {
         const int maxima[] = { 20, 4, 100, 100 };
         for (int page = 0; page < 4; ++page) {
             ASSERT_TRUE(d.GoToPage(page));
             const HWND slider = d.Slider(page);
-            const LONG style = GetWindowLongA(slider, GWL_STYLE);
-            EXPECT_TRUE(style & TBS_VERT) << page;
-            EXPECT_TRUE(style & TBS_NOTICKS) << page;
-            EXPECT_TRUE(style & TBS_FIXEDLENGTH) << page;
             EXPECT_EQ(20, SendMessageA(slider, TBM_GETTHUMBLENGTH, 0, 0)) << page;
             EXPECT_EQ(0, SendMessageA(slider, TBM_GETRANGEMIN, 0, 0)) << page;
             EXPECT_EQ(maxima[page], SendMessageA(slider, TBM_GETRANGEMAX, 0, 0)) << page;

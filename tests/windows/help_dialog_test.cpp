@@ -3,22 +3,49 @@
 
 #include <cstring>
 #include <string>
+#include <utility>
 
-#include "dialogs/help_texts.h"
-#include "dialogs/scrubwell_help_layout.h"
 #include "tests/windows/dialog_driver.h"
 #include "tests/windows/layout_check.h"
 
 namespace {
 
 constexpr char kAddress[] = "https://www.kestrune.com/howto/";
+constexpr char kTutorials[] = "For more information, please go to our tutorials section at :";
 
-// What a page's help shows: its text, then the address as a line of its own.
-std::string Expected(int page)
+// What a page's help says: its title; its lines before the address, "#" for a
+// line of text and "." for an empty one; a word from each paragraph but the
+// last, which is kTutorials.
+struct HelpText {
+    const char* title;
+    const char* lines;
+    const char* words[6];
+};
+const HelpText kTexts[] = {
+    { "Pop and Click Removal", "####.##.####.###.####.####.#",
+        { "scratches", "undo", "aggressive", "experiment", "magnify", "automatic" } },
+    { "Eliminate Hum", "###.####.#####.####.#", { "engineers", "notch", "Europe", "automatic" } },
+    { "Reduce Hiss", "####.####.###.####.#", { "crackling", "equalizer", "quiet", "automatic" } },
+    { "Noise Gate", "###.##.#", { "noisy", "troublesome" } },
+};
+
+void ExpectHelpText(const HelpText& help, const std::string& text)
 {
-    const char* texts[] = { scrubwell::kPopClickHelpText, scrubwell::kHumHelpText, scrubwell::kHissHelpText,
-        scrubwell::kNoiseGateHelpText };
-    return std::string(texts[page]) + "\r\n" + kAddress;
+    std::string shape, paragraph, line, previous;
+    size_t words = 0;
+    for (size_t start = 0, end = 0; end != std::string::npos; start = end + 2) {
+        end = text.find("\r\n", start);
+        previous = std::exchange(line, text.substr(start, end - start));
+        shape += line.empty() ? '.' : '#';
+        paragraph += line + ' ';
+        if (line.empty() && words < std::size(help.words) && help.words[words]) {
+            EXPECT_NE(std::string::npos, paragraph.find(help.words[words++])) << paragraph;
+            paragraph.clear();
+        }
+    }
+    EXPECT_EQ(help.lines + std::string("#"), shape) << "the text's lines, then the address";
+    EXPECT_EQ(kTutorials, previous);
+    EXPECT_EQ(kAddress, line);
 }
 
 struct HelpView {
@@ -31,11 +58,9 @@ HelpView Look(HWND help)
 {
     HelpView view;
     for (HWND child = GetWindow(help, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-        char className[16];
-        GetClassNameA(child, className, sizeof className);
-        if (lstrcmpiA(className, "Static") == 0)
+        if (HasClass(child, "Static"))
             view.title = DialogDriver::Text(child);
-        if (lstrcmpiA(className, "Edit") == 0 && IsWindowVisible(child)) {
+        if (HasClass(child, "Edit") && IsWindowVisible(child)) {
             view.text = child;
             ++view.visibleTexts;
         }
@@ -56,6 +81,17 @@ protected:
     TEffectParamBlock block;
 };
 
+// The help as designed, in its client area. The title's text is the page's.
+constexpr FontLook kTitleFont { "MS Sans Serif", 16, true, false };
+const DesignedWindow kDesign[] = {
+    { 0, kHeading, 17, 7, 465, 24, nullptr, &kTitleFont, -1 },
+    { 0, kTextBox, 14, 48, 465, 273, nullptr, &kFormFont, 0 }, // hum
+    { 0, kTextBox, 12, 48, 465, 273, nullptr, &kFormFont, 1 }, // hiss
+    { 0, kTextBox, 14, 48, 465, 273, nullptr, &kFormFont, 2 }, // pops and clicks
+    { 0, kDefaultButton, 189, 333, 115, 25, "&Close", &kFormFont, 3 },
+    { 0, kTextBox, 11, 48, 465, 273, nullptr, &kFormFont, 4 }, // noise gate
+};
+
 TEST_F(HelpDialogTest, WindowHasItsDesignedPlaceSizeAndNoTitleBarButtons)
 {
     Run([](DialogDriver& d) {
@@ -70,20 +106,7 @@ TEST_F(HelpDialogTest, WindowHasItsDesignedPlaceSizeAndNoTitleBarButtons)
         GetWindowRect(help, &frame);
         EXPECT_EQ(279, frame.left);
         EXPECT_EQ(185, frame.top);
-        namespace layout = scrubwell::help_layout;
-        const std::vector<HWND> windows
-            = MatchLayout(layout::kRows, layout::kRowCount, help, nullptr, { layout::kHelpLabel }); // the tool's title
-        ExpectLayoutTabOrder(layout::kRows, layout::kRowCount, windows, help);
-        using layout::kHissMemo, layout::kHumMemo, layout::kNoiseReductionMemo, layout::kPOPClickMemo;
-        ExpectInsideAndApart(layout::kRows, layout::kRowCount, windows,
-            { { kHumMemo, kHissMemo }, { kHumMemo, kPOPClickMemo }, { kHumMemo, kNoiseReductionMemo },
-                { kHissMemo, kPOPClickMemo }, { kHissMemo, kNoiseReductionMemo },
-                { kPOPClickMemo, kNoiseReductionMemo } });
-        EXPECT_EQ(GetWindow(help, GW_CHILD), windows[layout::kHelpLabel]) << "the title first";
-        for (int box : { layout::kHumMemo, layout::kHissMemo, layout::kPOPClickMemo, layout::kNoiseReductionMemo })
-            EXPECT_EQ(ES_MULTILINE | ES_READONLY | WS_VSCROLL,
-                GetWindowLongA(windows[static_cast<size_t>(box)], GWL_STYLE)
-                    & (ES_MULTILINE | ES_READONLY | WS_VSCROLL));
+        ExpectWindowsAsDesigned(kDesign, std::size(kDesign), { help });
         d.Click(d.Button("&Close", help));
         DialogDriver::WaitUntil([&] { return !IsWindowVisible(help); });
         d.Click(d.Button("Cancel"));
@@ -101,9 +124,8 @@ TEST_F(HelpDialogTest, EachPageShowsItsOwnTextUnderItsTitleWithTheAddressOnce)
         const bool destroyed = session == 2;
         std::memset(&block, 0, sizeof block);
         EXPECT_EQ(0, Run([&](DialogDriver& d) {
-            const char* titles[] = { "Pop and Click Removal", "Eliminate Hum", "Reduce Hiss", "Noise Gate" };
             for (int page : { 0, 1, 2, 3, 1, 0 }) {
-                SCOPED_TRACE(titles[page]);
+                SCOPED_TRACE(kTexts[page].title);
                 ASSERT_TRUE(d.GoToPage(page));
                 const HWND help = d.OpenHelp();
                 ASSERT_TRUE(help);
@@ -111,9 +133,9 @@ TEST_F(HelpDialogTest, EachPageShowsItsOwnTextUnderItsTitleWithTheAddressOnce)
                 EXPECT_EQ(d.dialog, GetWindow(help, GW_OWNER));
                 EXPECT_FALSE(IsWindowEnabled(d.dialog)) << "the main dialog waits for the help";
                 const HelpView view = Look(help);
-                EXPECT_EQ(titles[page], view.title);
+                EXPECT_EQ(kTexts[page].title, view.title);
                 EXPECT_EQ(1, view.visibleTexts) << "the other texts hidden";
-                EXPECT_EQ(Expected(page), DialogDriver::Text(view.text));
+                ExpectHelpText(kTexts[page], DialogDriver::Text(view.text));
                 DWORD start = 1, end = 1;
                 SendMessageA(view.text, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
                 EXPECT_EQ(0, SendMessageA(view.text, EM_GETFIRSTVISIBLELINE, 0, 0)) << "read from its top";

@@ -1,31 +1,55 @@
-// Holds a dialog's live windows against its layout table: what the rows mean
-// on the screen, not a copy of their numbers.
+// Holds a dialog's live windows against its design as a test writes it out:
+// one row per window, its class, place, size, text, styles, font and tab order.
 #pragma once
 
 #include <windows.h>
 
-#include <initializer_list>
-#include <utility>
+#include <commctrl.h>
+
 #include <vector>
 
-#include "windowing/layout.h"
+// A kind of window as the user meets it: its class, and which of the styles
+// in mask it has (it must lack the others).
+struct WindowKind {
+    const char* className;
+    DWORD style, mask;
+};
+constexpr DWORD kStop = WS_VISIBLE | WS_TABSTOP, kStatic = kStop | SS_TYPEMASK | SS_SUNKEN,
+                kButton = kStop | BS_TYPEMASK;
+constexpr DWORD kSliderStyle = kStop | TBS_VERT | TBS_NOTICKS | TBS_FIXEDLENGTH;
+constexpr DWORD kTextStyle = WS_TABSTOP | WS_VSCROLL | ES_MULTILINE | ES_READONLY;
+constexpr WindowKind kTabStrip { WC_TABCONTROLA, kStop | TCS_MULTILINE, kStop | TCS_MULTILINE | TCS_BOTTOM };
+constexpr WindowKind kLabel { "Static", WS_VISIBLE | SS_LEFT, kStatic }; // wraps at words
+constexpr WindowKind kHeading { "Static", WS_VISIBLE | SS_CENTER, kStatic };
+constexpr WindowKind kReadout { "Static", SS_CENTER | SS_SUNKEN, kStatic }; // hidden
+constexpr WindowKind kSlider { TRACKBAR_CLASSA, kSliderStyle, kSliderStyle };
+constexpr WindowKind kGroupBox { "Button", WS_VISIBLE | BS_GROUPBOX, kButton };
+// A tab stop while it is checked, which the keyboard tests check.
+constexpr WindowKind kRadio { "Button", WS_VISIBLE | BS_RADIOBUTTON, WS_VISIBLE | BS_TYPEMASK };
+constexpr WindowKind kCheckBox { "Button", WS_VISIBLE | BS_AUTOCHECKBOX, kButton };
+constexpr WindowKind kCheckBoxStop { "Button", kStop | BS_AUTOCHECKBOX, kButton };
+constexpr WindowKind kPushButton { "Button", kStop | BS_PUSHBUTTON, kButton };
+constexpr WindowKind kDefaultButton { "Button", kStop | BS_DEFPUSHBUTTON, kButton };
+// Wraps at words; shown one at a time, which the help's own test checks.
+constexpr WindowKind kTextBox { "Edit", kTextStyle, kTextStyle | WS_HSCROLL | ES_AUTOHSCROLL };
 
-// Finds each row's window below root (of its kind's class and text, at its
-// designed place on the screen; a page's rows on that page of tabs) and checks
-// its size, style, visibility and font. The rows in replacedTexts hold texts
-// that the dialog replaces. Returns the windows by row, 0 for the rows that
-// have none.
-std::vector<HWND> MatchLayout(const scrubwell::windowing::LayoutItem* rows, int count, HWND root, HWND tabs = nullptr,
-    std::initializer_list<int> replacedTexts = {});
+struct FontLook {
+    const char* face;
+    int height; // character height in pixels
+    bool bold, fixedPitch; // fixed pitch asked for
+};
+constexpr FontLook kFormFont { "MS Sans Serif", 11, false, false };
 
-// The tab order as designed: among the children of one parent, those with a
-// tab order follow it, and what lies inside a group box follows its frame.
-void ExpectLayoutTabOrder(
-    const scrubwell::windowing::LayoutItem* rows, int count, const std::vector<HWND>& windows, HWND root);
+struct DesignedWindow {
+    size_t holder; // index into the windows that hold the rows
+    const WindowKind& kind;
+    int left, top, width, height; // in the holder's client area; width 0: as wide as its text
+    const char* text; // null: not compared (the program writes it)
+    const FontLook* font; // null: shows no text
+    int tab; // place in the tab order among the holder's rows; -1: none
+};
 
-// What a wrong number in the table breaks: every window inside its parent's
-// client area, and no two sibling windows overlapping, except a group box and
-// what lies in it, and the pairs of rows in designed, which the design lets
-// overlap. (Pages fill the display area: their own test.)
-void ExpectInsideAndApart(const scrubwell::windowing::LayoutItem* rows, int count, const std::vector<HWND>& windows,
-    std::initializer_list<std::pair<int, int>> designed);
+// Finds each row's window among the children of its holder (by class, place
+// and text), checks its size, styles and font, that the windows of each holder
+// follow the rows' tab order, and that each holder has no other children.
+void ExpectWindowsAsDesigned(const DesignedWindow* rows, size_t count, const std::vector<HWND>& holders);
