@@ -7,6 +7,7 @@
 #include "windowing/buttons.h"
 #include "windowing/live_objects.h"
 #include "windowing/placement.h"
+#include "windowing/tab_control.h"
 #include "windowing/track_bar.h"
 #include "windowing/window_classes.h"
 

@@ -16,7 +16,6 @@
 #include "windowing/font_cache.h"
 #include "windowing/layout.h"
 #include "windowing/layout_plan.h"
-#include "windowing/tab_control.h"
 
 namespace scrubwell::windowing {
 

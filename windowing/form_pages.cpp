@@ -3,6 +3,7 @@
 // showing; the form's record of windows by row is the one record of which
 // window is which page.
 #include "windowing/form.h"
+#include "windowing/tab_control.h"
 
 namespace scrubwell::windowing {
 

@@ -5,6 +5,7 @@
 #include "windowing/accessible_control.h"
 #include "windowing/control_kinds.h"
 #include "windowing/form.h"
+#include "windowing/tab_control.h"
 #include "windowing/window_classes.h"
 
 namespace scrubwell::windowing {
