@@ -53,6 +53,10 @@ lane() {
   timeout 60 wineserver -w
 }
 
+# The lanes' X servers make their sockets here; started side by side, each
+# would try to make the folder too, and one that lost the race would listen
+# on its abstract socket only, where the wait above never sees it.
+mkdir -p /tmp/.X11-unix && chmod 1777 /tmp/.X11-unix
 for n in $(cut -d' ' -f1 /share/run-list | sort -u); do
   lane "$n" &
 done
